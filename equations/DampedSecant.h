@@ -1,0 +1,141 @@
+// The one-dimensional root search shared by the searches of the numerical
+// module and by the outer searches of the thermodynamic calculators.
+//
+// Two start points, a secant step (usually halved), bounds that move a point
+// which overshoots to the midpoint between the point before the move and the
+// bound, at most 101 passes, and success on a small relative step or, for
+// most users, an exactly zero residual. The users differ only in the settings
+// below, so each states them by name where it calls the search.
+//
+// The arithmetic order of every step is fixed (converged values are compared
+// to their last bits), so do not "simplify" the expressions here.
+#pragma once
+
+#include "Globals.h"
+
+#include <cmath>
+
+namespace Globals::secant {
+
+enum class StartOrder {
+    SmallerResidual, // the start with the strictly smaller |f| is current; a tie makes b current
+    LargerResidual,  // the start with the larger |f| is current; a tie makes b current
+    Fixed,           // b is current
+};
+
+enum class EqualRule {
+    E1, // f == fp != 0: double the step when both points coincide, else half the last difference
+    E2, // f == fp != 0: half the last difference
+    E3, // f == fp (zero included): half the last difference
+};
+
+enum class ZeroRule {
+    Success,   // a residual of exactly 0 ends the search with success
+    Failure,   // ... ends it as a failure, when the step test has not already succeeded
+    NotTested, // only the step test counts
+};
+
+struct Settings {
+    double stepFactor = 0.5;
+    EqualRule equalResiduals = EqualRule::E1;
+    double tolerance = 1e-12;
+    ZeroRule zeroResidual = ZeroRule::Success;
+    bool divergenceTest = true;
+    // Record each converged point and go on to the last pass; the result is
+    // the last point recorded (the empirical solvus search needs this).
+    bool continueAfterSuccess = false;
+};
+
+inline constexpr int kMaxPasses = 101;
+
+// The two points a search starts from: (xp, fp) previous, (x, f) current.
+struct Start {
+    double xp, fp, x, f;
+};
+
+struct Outcome {
+    bool converged;
+    double x; // the point of success; meaningless when !converged
+};
+
+inline Start orderStart(StartOrder order, double a, double fa, double b, double fb) {
+    switch (order) {
+    case StartOrder::SmallerResidual:
+        if (std::fabs(fa) < std::fabs(fb)) return {b, fb, a, fa};
+        return {a, fa, b, fb};
+    case StartOrder::LargerResidual:
+        if (std::fabs(fb) < std::fabs(fa)) return {b, fb, a, fa};
+        return {a, fa, b, fb};
+    case StartOrder::Fixed:
+        break;
+    }
+    return {a, fa, b, fb};
+}
+
+// No bound at all.
+struct Unbounded {
+    double operator()(double x, double /*step*/) const { return x; }
+};
+
+// Runs the passes from an ordered start. `residual(x)` evaluates f;
+// `bounds(x, step)` returns the point after the user's bound tests, where
+// `step` is the unclamped step that carried the previous point to x (each
+// user writes its own midpoint arithmetic, since its form decides last bits).
+template <class Residual, class Bounds>
+Outcome run(const Settings& cfg, Start start, Residual&& residual, Bounds&& bounds) {
+    double xp = start.xp, fp = start.fp, x = start.x, f = start.f;
+    double s = (x - xp) / 2;
+    bool recorded = false;
+    double recordedX = 0.0;
+    for (int n = 0; n < kMaxPasses; ++n) {
+        const bool equal = (f == fp);
+        bool halve = false;
+        switch (cfg.equalResiduals) {
+        case EqualRule::E1:
+            if (equal && f != 0) {
+                if (xp == x)
+                    s = 2 * s;
+                else
+                    halve = true;
+            } else {
+                s = ((xp - x) * cfg.stepFactor) * f / (f - fp);
+            }
+            break;
+        case EqualRule::E2:
+            if (equal && f != 0)
+                halve = true;
+            else
+                s = ((xp - x) * cfg.stepFactor) * f / (f - fp);
+            break;
+        case EqualRule::E3:
+            if (equal)
+                halve = true;
+            else
+                s = ((xp - x) * cfg.stepFactor) * f / (f - fp);
+            break;
+        }
+        if (halve) s = (x - xp) / 2;
+
+        xp = x;
+        fp = f;
+        x = bounds(x + s, s);
+        f = residual(x);
+
+        if (cfg.divergenceTest && std::fabs(s) > 1e300) break;
+        const bool smallStep = std::fabs(s / x) < cfg.tolerance;
+        bool success = smallStep;
+        if (!smallStep && f == 0) {
+            if (cfg.zeroResidual == ZeroRule::Success) success = true;
+            if (cfg.zeroResidual == ZeroRule::Failure) return {false, 0.0};
+        }
+        if (success) {
+            if (!cfg.continueAfterSuccess) return {true, x};
+            recorded = true;
+            recordedX = x;
+        }
+        yieldToEventLoop();
+    }
+    return {recorded, recordedX};
+}
+
+} // namespace Globals::secant
