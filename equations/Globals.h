@@ -101,4 +101,93 @@ double Pressure(int fieldCode, double xH2O, double xNaCl, double temperatureK);
 // 3 and 4.
 double Pressure650(int fieldCode, double xH2O, double xNaCl, double xKCl);
 
+// ===========================================================================
+// Thermodynamic model
+//
+// Gibbs energy of melting of the pure salts, activity models of the aqueous
+// liquid and of the (Na,K)Cl solid solution, and the equilibria built on them,
+// at a pressure given by the caller. Activity coefficients are natural
+// logarithms. Liquids and solids travel as [x(NaCl), x(KCl)]; a solid of
+// [0, 0] stands for the pure solid of the salt whose residual is computed.
+
+using LiquidComposition = std::array<double, 2>;
+using SolidComposition = std::array<double, 2>;
+
+// ln gamma of NaCl (saltCode 1) or KCl (2) in the aqueous liquid of the given
+// amount-of-substance fractions (water by difference, not checked). 0.0 for
+// other codes.
+double Activity_Coefficient_Liquid(int saltCode, double xNaCl, double xKCl, double temperatureK,
+                                   double pressureMPa);
+
+// Molar Gibbs energy of melting, G(liquid) - G(solid), of pure NaCl (1) or
+// KCl (2), J/mol: zero at the melting point at 0.1 MPa, positive below it.
+// NaN for other codes.
+double dG_melting_pureSalt(int saltCode, double temperatureK, double pressureMPa);
+
+// ln gamma of NaCl (1) or KCl (2) in the solid solution [x1, x2] (not
+// normalised). An absent component gives -3e100, so that x exp(ln gamma) is
+// exactly 0; other codes give 0.
+double Activity_Coefficient_Solid(int saltCode, double x1, double x2, double temperatureK,
+                                  double pressureMPa);
+
+// Turning points of the NaCl activity of the solid solution over its whole
+// composition range, in increasing order, remaining slots 0: normally the two
+// spinodal compositions [e0, e1, 0, 0, 0]; all zero above the consolute point.
+std::array<double, 5> Extrema_Activity_Solids(double temperatureK, double pressureMPa);
+
+// The fraction x in (lo, hi) at which the activity of NaCl (saltCode 1, x an
+// NaCl fraction) or of KCl (any other code, x a KCl fraction) equals its
+// activity at xRef. 1.0 when the search fails.
+double Activity_Intercept_Solid(int saltCode, double xRef, double lo, double hi, double temperatureK,
+                                double pressureMPa);
+
+// The anhydrous solvus: [x(NaCl) of the KCl-rich solid, x(NaCl) of the
+// NaCl-rich solid], with equal activities of both salts in the two solids.
+// [0, 0] above the consolute temperature or when the search fails.
+std::array<double, 2> Equality_solids(double temperatureK, double pressureMPa);
+
+// For a liquid of water fraction xH2O against the solid [xsNaCl, 1 - xsNaCl]:
+// splits the salt of the liquid so that NaCl is in equilibrium and returns
+// [KCl residual (J/mol), x(NaCl), x(KCl) of that liquid]. [0, 0, 0] when the
+// inner search fails (a converged liquid always has index 1 above 0).
+std::array<double, 3> Cotectic_NaCl_sol_liq(double xH2O, double xsNaCl, double temperatureK,
+                                            double pressureMPa);
+
+// Liquid-solid residuals, J/mol: G(melting) + RT ln a(liquid) - RT ln a(solid).
+// Function1 is that of the main salt of fieldCode (3 NaCl, 4 KCl), Function2
+// that of the other salt (or of the main salt against its pure solid when the
+// liquid holds none of the other). 0.0 for other codes.
+double Function1_Zero_Energy(int fieldCode, const LiquidComposition& liquid, const SolidComposition& solid,
+                             double temperatureK, double pressureMPa);
+double Function2_Zero_Energy(int fieldCode, const LiquidComposition& liquid, const SolidComposition& solid,
+                             double temperatureK, double pressureMPa);
+
+// x(NaCl) of the solid at the turning point of the main-salt residual of
+// fieldCode (the spinodal on the main salt's side), scanned from the pure
+// main salt. 0.0 (field 3) or 1.0 (field 4) when there is none.
+double Extrema_liq_sol(int fieldCode, double xNaCl, double xKCl, double temperatureK, double pressureMPa);
+
+// x(NaCl) of the solid between that turning point and the pure main salt that
+// is in equilibrium with the liquid for the main salt. 1.0 (field 3) or 0.0
+// (field 4) when the search fails; 0.0 for a liquid without NaCl and 1.0 for
+// one without KCl.
+double Equality_liq_sol(int fieldCode, double xNaCl, double xKCl, double temperatureK, double pressureMPa);
+
+// Liquidus temperature (K) of the liquid against the pure main salt of
+// fieldCode; 0.0 when the search fails.
+double MinPure_Temp(int fieldCode, double xNaCl, double xKCl, double startK, double pressureMPa);
+
+// Temperature (K) at which the liquid is in equilibrium with the solid at its
+// turning-point composition: the highest liquidus the solid solution allows.
+// 1100.0 when the search fails.
+double Max_Temp(int fieldCode, double xNaCl, double xKCl, double startK, double pressureMPa);
+
+// Liquidus of the liquid in the halite (3) or sylvite (4) field: [T (K),
+// x(NaCl), x(KCl) of the coexisting solid]; [0, 0, 0] when there is none. A
+// liquid with only one salt gives its liquidus against the pure main salt,
+// [0, 1, 0] or [0, 0, 1] when that search fails. Note that the pressure comes
+// before the start temperature here.
+std::array<double, 3> Temperature_Liquidus(int fieldCode, double xNaCl, double xKCl, double pressureMPa,
+                                           double startK);
+
 } // namespace Globals
