@@ -14,12 +14,16 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
     // Walk from the pure main salt at 0.001 per pass; each time the residual
     // turns, reverse and shrink the step tenfold, down to 1e-12. The liquid
     // only adds a constant to F, so the turning point belongs to the solid.
-    auto at = [&](double s) { return field == 3 ? F(s, 1 - s) : F(1 - s, s); };
+    auto prepare = [&](double s) { return field == 3 ? F.prepare(s, 1 - s) : F.prepare(1 - s, s); };
     double Fprev = F(0, 0);
     double s = 1.0, h = -0.001, dprev = 1.0;
-    for (long n = 1;; ++n) {
-        s = s + h;
-        const double Fs = at(s);
+    long n = 0;
+
+    // One pass at the point sNext with its residual Fs; false when the scan
+    // ends.
+    auto pass = [&](double sNext, double Fs) {
+        s = sNext;
+        ++n;
         const double d = Fs - Fprev;
         if (d * dprev < 0) h = -h / 10;
         bool end = std::fabs(h) < 1e-12;
@@ -34,12 +38,45 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
         Fprev = Fs;
         dprev = d;
         yieldToEventLoop();
-        if (end) break;
         // Where the turning point is flat, differences of a few units in the
-        // last place of F can hide a reversal, and the walk would go on at the
-        // finest step for up to 1e12 passes. A normal scan ends within about
-        // 1,010 passes.
-        if (n >= kMaxScanPasses) break;
+        // last place of F can hide a reversal, and the walk would go on at
+        // the finest step for up to 1e12 passes. A normal scan ends within
+        // about 1,010 passes.
+        return !end && n < kMaxScanPasses;
+    };
+
+    // Until the first reversal the points ahead are known (s + h, s + 2h, ...
+    // by repeated addition), so they are evaluated in blocks, their
+    // logarithms taken together; the points past a reversal are dropped.
+    // Every pass sees exactly the point and residual of a pass-by-pass walk.
+    constexpr int kMaxBlock = 32;
+    double points[kMaxBlock], solNaCl[kMaxBlock], solKCl[kMaxBlock], residuals[kMaxBlock];
+    SolidModel::Term terms[kMaxBlock];
+    for (int block = 4;; block = block < kMaxBlock ? 2 * block : kMaxBlock) {
+        const double step = h;
+        double ahead = s;
+        for (int i = 0; i < block; ++i) {
+            ahead = ahead + step;
+            points[i] = ahead;
+            solNaCl[i] = field == 3 ? ahead : 1 - ahead;
+            solKCl[i] = field == 3 ? 1 - ahead : ahead;
+        }
+        if (F.index == 0)
+            F.solid.terms<1>(solNaCl, solKCl, terms, block);
+        else
+            F.solid.terms<2>(solNaCl, solKCl, terms, block);
+        for (int i = 0; i < block; ++i)
+            residuals[i] = F.finish({F.index == 0 ? solNaCl[i] : solKCl[i], terms[i]});
+        for (int i = 0; i < block; ++i) {
+            if (!pass(points[i], residuals[i])) return field == 3 ? s : 1 - s;
+            if (h != step) break;
+        }
+        if (h != step) break;
+    }
+    // After it the step changes at almost every pass.
+    for (;;) {
+        const double sNext = s + h;
+        if (!pass(sNext, F.finish(prepare(sNext)))) break;
     }
     return field == 3 ? s : 1 - s;
 }

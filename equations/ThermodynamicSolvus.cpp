@@ -60,14 +60,35 @@ std::array<double, 5> extremaActivitySolids(const SolidModel& m) {
     double x = 1e-5;
     double a = activityNaCl(m, x);
     double d = a - 0;
-    for (int n = 0; n < 100001; ++n) {
-        const double dp = d;
-        const double ap = a;
-        x = x + 1e-5; // by repeated addition: the stored points depend on it
-        a = activityNaCl(m, x);
-        d = a - ap;
-        if (d * dp < 0 && next < 5) e[next++] = x - 5e-6;
-        yieldToEventLoop();
+    // The scan points are independent of each other, so a block of them is
+    // taken through each stage of activityNaCl together (surface fractions,
+    // then the logarithms, then the exponentials): the processor overlaps
+    // the independent library calls instead of waiting on one long chain.
+    // The arithmetic of every point is that of activityNaCl. The points
+    // themselves come from repeated addition of the step, as ever.
+    constexpr int kPasses = 100001, kBlock = 32;
+    double xs[kBlock], ys[kBlock], lnGamma[kBlock], activity[kBlock];
+    SolidModel::Term terms[kBlock];
+    for (int n0 = 0; n0 < kPasses; n0 += kBlock) {
+        const int len = kPasses - n0 < kBlock ? kPasses - n0 : kBlock;
+        for (int i = 0; i < len; ++i) {
+            x = x + 1e-5;
+            xs[i] = x;
+            ys[i] = 1 - x;
+        }
+        m.terms<1>(xs, ys, terms, len);
+        for (int i = 0; i < len; ++i)
+            lnGamma[i] = SolidModel::lnGammaOf(terms[i], m.q);
+        for (int i = 0; i < len; ++i)
+            activity[i] = xs[i] * std::exp(lnGamma[i]);
+        for (int i = 0; i < len; ++i) {
+            const double dp = d;
+            const double ap = a;
+            a = activity[i];
+            d = a - ap;
+            if (d * dp < 0 && next < 5) e[next++] = xs[i] - 5e-6;
+            yieldToEventLoop();
+        }
     }
     return e;
 }
