@@ -141,14 +141,16 @@ struct LiquidusCase {
     double xNaCl, xKCl, P, T0;
 };
 
-// The sample liquids of the liquidus search, then slow ones: a start far from
-// the liquidus, a wide bracket from a failed upper search (100 MPa), and a
-// liquid with a liquidus only where the first search stalls on its bound.
+// The sample liquids of the liquidus search (the sixth is the one whose
+// first search stalls on its upper bound), then slow ones: a start far above
+// the liquidus, a wide bracket from a failed upper search (100 MPa), another
+// stall, and the slowest liquid met in a survey of both fields at 0.1 and
+// 100 MPa with starts of 293.15, 600 and 1073.15 K.
 constexpr LiquidusCase kLiquidus[] = {
-    {3, 0.15, 0.05, 0.1, 500.0},    {3, 0.15, 0.05, 0.1, 293.15},  {4, 0.05, 0.25, 0.1, 600.0},
-    {3, 0.12, 0.06, 100.0, 500.0},  {3, 0.2, 0.0, 0.1, 600.0},     {3, 0.1, 0.02, 0.1, 400.0},
-    {3, 1.0, 0.0, 0.1, 1000.0},     {4, 0.05, 0.25, 0.1, 1073.15}, {3, 0.045, 0.315, 100.0, 1073.15},
-    {3, 0.056, 0.104, 0.1, 385.74},
+    {3, 0.15, 0.05, 0.1, 500.0},    {3, 0.15, 0.05, 0.1, 293.15},      {4, 0.05, 0.25, 0.1, 600.0},
+    {3, 0.12, 0.06, 100.0, 500.0},  {3, 0.2, 0.0, 0.1, 600.0},         {3, 0.1, 0.02, 0.1, 400.0},
+    {3, 1.0, 0.0, 0.1, 1000.0},     {4, 0.05, 0.25, 0.1, 1073.15},     {3, 0.045, 0.315, 100.0, 1073.15},
+    {3, 0.056, 0.104, 0.1, 385.74}, {3, 0.1375, 0.0825, 0.1, 1073.15},
 };
 
 void BM_Temperature_Liquidus(benchmark::State& state) {

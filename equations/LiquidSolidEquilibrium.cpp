@@ -10,6 +10,32 @@ namespace Globals {
 
 namespace thermo {
 
+namespace {
+
+// Every scan starts with the same walk, 1 - 0.001 - 0.001 - ... by repeated
+// addition, and the main salt's fraction in the solid is that point in both
+// fields; so the logarithms of its points are taken once for all scans.
+struct CoarseWalk {
+    static constexpr int kPoints = 1002;
+    double point[kPoints], logPoint[kPoints];
+
+    CoarseWalk() {
+        double s = 1.0;
+        for (int k = 0; k < kPoints; ++k) {
+            point[k] = s;
+            logPoint[k] = s > 0 ? std::log(s) : 0.0;
+            s = s + -0.001;
+        }
+    }
+};
+
+const CoarseWalk& coarseWalk() {
+    static const CoarseWalk walk;
+    return walk;
+}
+
+} // namespace
+
 double extremaLiqSol(int field, const MainSaltResidual& F) {
     // Walk from the pure main salt at 0.001 per pass; each time the residual
     // turns, reverse and shrink the step tenfold, down to 1e-12. The liquid
@@ -50,6 +76,7 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
     // logarithms taken together; the points past a reversal are dropped.
     // Every pass sees exactly the point and residual of a pass-by-pass walk.
     constexpr int kMaxBlock = 32;
+    const CoarseWalk& walk = coarseWalk();
     double points[kMaxBlock], solNaCl[kMaxBlock], solKCl[kMaxBlock], residuals[kMaxBlock];
     SolidModel::Term terms[kMaxBlock];
     for (int block = 4;; block = block < kMaxBlock ? 2 * block : kMaxBlock) {
@@ -65,8 +92,16 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
             F.solid.terms<1>(solNaCl, solKCl, terms, block);
         else
             F.solid.terms<2>(solNaCl, solKCl, terms, block);
-        for (int i = 0; i < block; ++i)
-            residuals[i] = F.finish({F.index == 0 ? solNaCl[i] : solKCl[i], terms[i]});
+        for (int i = 0; i < block; ++i) {
+            const double fraction = points[i]; // of the main salt, in either field
+            const long k = n + 1 + i;
+            double logFraction = 0.0;
+            if (k < CoarseWalk::kPoints && walk.point[k] == fraction)
+                logFraction = walk.logPoint[k];
+            else if (fraction > 0)
+                logFraction = std::log(fraction);
+            residuals[i] = F.finish(fraction, logFraction, terms[i]);
+        }
         for (int i = 0; i < block; ++i) {
             if (!pass(points[i], residuals[i])) return field == 3 ? s : 1 - s;
             if (h != step) break;

@@ -238,11 +238,15 @@ struct MainSaltResidual {
     }
 
     double finish(const Pending& p) const {
+        return finish(p.fraction, p.fraction > 0 ? std::log(p.fraction) : 0.0, p.term);
+    }
+
+    // The same with the logarithm of the fraction already taken.
+    double finish(double fraction, double logFraction, const SolidModel::Term& term) const {
         if (index < 0) return 0.0;
         double S = 0;
-        if (p.fraction > 0)
-            S = RT *
-                (std::log(p.fraction) + SolidModel::lnGammaOf(p.term, index == 0 ? solid.q : solid.invQ));
+        if (fraction > 0)
+            S = RT * (logFraction + SolidModel::lnGammaOf(term, index == 0 ? solid.q : solid.invQ));
         return meltingPlusLiquid - S;
     }
 };
