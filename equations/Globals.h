@@ -164,7 +164,9 @@ double Function2_Zero_Energy(int fieldCode, const LiquidComposition& liquid, con
 
 // x(NaCl) of the solid at the turning point of the main-salt residual of
 // fieldCode (the spinodal on the main salt's side), scanned from the pure
-// main salt. 0.0 (field 3) or 1.0 (field 4) when there is none.
+// main salt. 0.0 (field 3) or 1.0 (field 4) when there is none. Where the
+// turning point is so flat that rounding hides it, the scan stops after
+// 10,000 passes at the point it has reached (a normal scan needs about 1,010).
 double Extrema_liq_sol(int fieldCode, double xNaCl, double xKCl, double temperatureK, double pressureMPa);
 
 // x(NaCl) of the solid between that turning point and the pure main salt that
@@ -183,10 +185,13 @@ double MinPure_Temp(int fieldCode, double xNaCl, double xKCl, double startK, dou
 double Max_Temp(int fieldCode, double xNaCl, double xKCl, double startK, double pressureMPa);
 
 // Liquidus of the liquid in the halite (3) or sylvite (4) field: [T (K),
-// x(NaCl), x(KCl) of the coexisting solid]; [0, 0, 0] when there is none. A
+// x(NaCl), x(KCl) of the coexisting solid]; [0, 0, 0] when there is none. The
+// temperature is always a root of the second salt's residual: where the
+// secant search stops on something else (a bound, a failed solid), the root
+// is sought by bisection of a sign change between the two bracket ends. A
 // liquid with only one salt gives its liquidus against the pure main salt,
-// [0, 1, 0] or [0, 0, 1] when that search fails. Note that the pressure comes
-// before the start temperature here.
+// [0, 1, 0] or [0, 0, 1] when that search fails or stops on 273.15 K. Note
+// that the pressure comes before the start temperature here.
 std::array<double, 3> Temperature_Liquidus(int fieldCode, double xNaCl, double xKCl, double pressureMPa,
                                            double startK);
 

@@ -12,12 +12,20 @@ namespace Globals {
 
 namespace {
 
-// Full secant steps; a point below 0 degC is moved halfway back towards it.
-constexpr secant::Settings kBracketEnd{.stepFactor = 1.0,
-                                       .equalResiduals = secant::EqualRule::E2,
-                                       .tolerance = 1e-12,
-                                       .zeroResidual = secant::ZeroRule::Success,
-                                       .divergenceTest = true};
+// The two ends of the liquidus bracket: full secant steps, a point below
+// 0 degC moved halfway back towards it. Meeting a temperature at which the
+// solid solution has no turning point (residual 0) ends the upper one as a
+// failure.
+constexpr secant::Settings kPureSaltLiquidus{.stepFactor = 1.0,
+                                             .equalResiduals = secant::EqualRule::E2,
+                                             .tolerance = 1e-12,
+                                             .zeroResidual = secant::ZeroRule::Success,
+                                             .divergenceTest = true};
+constexpr secant::Settings kHighestLiquidus{.stepFactor = 1.0,
+                                            .equalResiduals = secant::EqualRule::E2,
+                                            .tolerance = 1e-12,
+                                            .zeroResidual = secant::ZeroRule::Failure,
+                                            .divergenceTest = true};
 
 double aboveFreezing(double T, double step) {
     return T < 273.15 ? ((T - step) + 273.15) / 2 : T;
@@ -34,7 +42,7 @@ constexpr secant::Settings kLiquidus{.stepFactor = 0.5,
 double MinPure_Temp(int fieldCode, double xNaCl, double xKCl, double startK, double pressureMPa) {
     auto F = [&](double T) { return thermo::MainSaltResidual(fieldCode, xNaCl, xKCl, T, pressureMPa)(0, 0); };
     const double a = startK, b = startK + 0.1;
-    const auto out = secant::run(kBracketEnd, {a, F(a), b, F(b)}, F, aboveFreezing);
+    const auto out = secant::run(kPureSaltLiquidus, {a, F(a), b, F(b)}, F, aboveFreezing);
     return out.converged ? out.x : 0.0;
 }
 
@@ -46,12 +54,8 @@ double Max_Temp(int fieldCode, double xNaCl, double xKCl, double startK, double 
         if (e == 0 || 1 - e == 0) return 0.0;
         return f(e, 1 - e);
     };
-    // Meeting a temperature without a turning point ends the search as a
-    // failure.
-    secant::Settings cfg = kBracketEnd;
-    cfg.zeroResidual = secant::ZeroRule::Failure;
     const double a = startK, b = startK + 0.1;
-    const auto out = secant::run(cfg, {a, F(a), b, F(b)}, F, aboveFreezing);
+    const auto out = secant::run(kHighestLiquidus, {a, F(a), b, F(b)}, F, aboveFreezing);
     return out.converged ? out.x : 1100.0;
 }
 
