@@ -17,7 +17,7 @@ double residualNaCl(double xs, const std::array<double, 3>& r) {
            RT * std::log(xs * std::exp(Activity_Coefficient_Solid(1, xs, 1 - xs, T, P)));
 }
 
-TEST(CotecticNaClSolLiq, PublishedModelValues) {
+TEST(CotecticNaClSolLiq, KnownValues) {
     const double xs = Equality_solids(T, P)[0]; // KCl-rich limb, about 0.0914
     ASSERT_NEAR(xs, 0.0914, 5e-5);
     auto r = Cotectic_NaCl_sol_liq(0.5, xs, T, P);

@@ -11,7 +11,7 @@ namespace {
 
 constexpr double C = 273.15;
 
-TEST(ActivityCoefficientLiquid, PublishedModelValues) {
+TEST(ActivityCoefficientLiquid, KnownValues) {
     const struct {
         int salt;
         double x1, x2, tC, P, lnGamma, tol;
@@ -50,7 +50,7 @@ TEST(ActivityCoefficientLiquid, OtherCodesAreIdeal) {
         EXPECT_EQ(Activity_Coefficient_Liquid(code, 0.1, 0.05, 573.15, 100), 0.0);
 }
 
-TEST(DgMeltingPureSalt, PublishedModelValues) {
+TEST(DgMeltingPureSalt, KnownValues) {
     const struct {
         int salt;
         double T, P, dG, tol;
@@ -90,7 +90,7 @@ TEST(DgMeltingPureSalt, OtherCodesAreNaN) {
         EXPECT_TRUE(std::isnan(dG_melting_pureSalt(code, 800, 0.1))) << code;
 }
 
-TEST(ActivityCoefficientSolid, PublishedModelValues) {
+TEST(ActivityCoefficientSolid, KnownValues) {
     const struct {
         double x1, tC, P, naCl, kCl, tol1, tol2;
     } cases[] = {
@@ -154,7 +154,7 @@ TEST(ThermodynamicModel, BitIdenticalToThePlainEvaluation) {
         }
 }
 
-TEST(ZeroEnergyResiduals, PublishedModelValues) {
+TEST(ZeroEnergyResiduals, KnownValues) {
     const double RT1000 = 8.31451 * 1000;
     // Field 3: NaCl from a pure molten salt against a mixed solid.
     const double r3 = Function1_Zero_Energy(3, {1, 0}, {0.9, 0.1}, 1000, 0.1);

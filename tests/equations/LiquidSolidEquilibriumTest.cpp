@@ -81,7 +81,7 @@ double plainEquality(int field, double xN, double xK, double T, double P) {
     return field == 3 ? 1.0 : 0.0;
 }
 
-TEST(ExtremaLiqSol, PublishedModelValues) {
+TEST(ExtremaLiqSol, KnownValues) {
     {
         PassCounter counter;
         // The coarse scan point past the extremum plus 0.0001 - 0.00001 + ...

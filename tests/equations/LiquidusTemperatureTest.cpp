@@ -22,7 +22,7 @@ double G(const Liquid& l, double T) {
     return Function2_Zero_Energy(l.field, {l.xNaCl, l.xKCl}, {x, 1 - x}, T, l.P);
 }
 
-// The liquidus search written out as the published scheme reads: half
+// The liquidus search written out as the scheme reads: half
 // secant steps between the pure-salt liquidus and the highest liquidus of the
 // solid solution, accepting its end whatever the residual there.
 std::array<double, 3> plainLiquidus(const Liquid& l) {
@@ -99,7 +99,7 @@ const Liquid kConverging[] = {
     {3, 0.12, 0.06, 100.0, 500.0},
 };
 
-TEST(TemperatureLiquidus, PublishedModelValues) {
+TEST(TemperatureLiquidus, KnownValues) {
     const struct {
         Liquid liquid;
         double tC, solidNaCl, tolT, tolS;

@@ -1,5 +1,5 @@
 // Plain evaluations of the Gibbs-energy model, written out call by call as
-// the published form reads, with every parameter recomputed at every call.
+// the model equations read, with every parameter recomputed at every call.
 // The library evaluates the same formulas through precomputed per-(T, P)
 // terms and batched scans; tests compare the two bit for bit.
 #pragma once

@@ -85,7 +85,7 @@ TEST(ActivityInterceptSolid, FailureValue) {
     EXPECT_EQ(Activity_Intercept_Solid(1, 0.9, 0, 0.1, 400 + C, 0.1), 1.0);
 }
 
-TEST(EqualitySolids, PublishedModelValues) {
+TEST(EqualitySolids, KnownValues) {
     const struct {
         double tC, P, xa, xb, tolA, tolB;
     } cases[] = {
