@@ -130,11 +130,15 @@ QStringList clippedTexts(const ui::Window& window) {
     return clipped;
 }
 
-QString saveScreenshot(QWidget& window, const QString& name) {
+QString screenshotPath(const QString& name) {
     QString dir = qEnvironmentVariable("BRINOLITH_SCREENSHOTS");
     if (dir.isEmpty()) dir = QDir::temp().filePath(QStringLiteral("screenshots"));
     QDir().mkpath(dir);
-    const QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
+    return QDir(dir).filePath(name + QStringLiteral(".png"));
+}
+
+QString saveScreenshot(QWidget& window, const QString& name) {
+    const QString path = screenshotPath(name);
     window.grab().save(path);
     return path;
 }

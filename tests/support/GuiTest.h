@@ -65,9 +65,10 @@ int openCount(const char* className);
 // Texts that do not fit their control: one entry per control, naming it.
 QStringList clippedTexts(const ui::Window& window);
 
-// Saves the window, as a user sees it, to $BRINOLITH_SCREENSHOTS/<name>.png
-// (default: a "screenshots" folder in the temporary directory); returns the
-// path.
+// Where pictures for a person to look at go: $BRINOLITH_SCREENSHOTS/<name>.png
+// (default: a "screenshots" folder in the temporary directory).
+QString screenshotPath(const QString& name);
+// Saves the window as a user sees it there; returns the path.
 QString saveScreenshot(QWidget& window, const QString& name);
 
 } // namespace testsupport
