@@ -48,3 +48,54 @@ TEST_F(GuiTest, EveryPictureIsDrawnAtTheSizeOfItsControl) {
 }
 
 } // namespace
+
+namespace {
+
+QPixmap withoutPage3(int number) {
+    return number == 176 ? QPixmap() : pictures::draw(number);
+}
+
+class PictureSource : public GuiTest {
+protected:
+    void TearDown() override {
+        pictures::setSource(nullptr);
+        GuiTest::TearDown();
+    }
+};
+
+TEST_F(PictureSource, EachPictureIsDrawnOnceAndKept) {
+    const int before = pictures::reads(171);
+    const QPixmap first = pictures::phase2();
+    const QPixmap second = pictures::phase2();
+    EXPECT_EQ(pictures::reads(171), before + 1);
+    EXPECT_EQ(first.cacheKey(), second.cacheKey());
+}
+
+TEST_F(PictureSource, AMissingPictureLeavesItsControlBlankAndIsAskedForAgain) {
+    pictures::setSource(&withoutPage3);
+    pictures::releaseAll();
+    const int page1 = pictures::reads(174), page3 = pictures::reads(176);
+    ui::Window* units = Units();
+    EXPECT_TRUE(units->canvas("Canvas3").backdrop().isNull());
+    EXPECT_FALSE(units->canvas("Canvas1").backdrop().isNull());
+    EXPECT_FALSE(units->canvas("Canvas2").backdrop().isNull());
+    EXPECT_TRUE(units->isVisible());
+
+    // The picture turns up again; closing and reopening the window asks for
+    // the missing page once more, the others come from the cache.
+    pictures::setSource(nullptr);
+    units->close();
+    testsupport::processEvents();
+    ui::Window* again = Units();
+    EXPECT_FALSE(again->canvas("Canvas3").backdrop().isNull());
+    EXPECT_EQ(pictures::reads(174), page1 + 1);
+    EXPECT_EQ(pictures::reads(176), page3 + 2);
+}
+
+TEST_F(PictureSource, UnknownNumbersHaveNoPicture) {
+    EXPECT_TRUE(pictures::draw(167).isNull());
+    EXPECT_TRUE(pictures::draw(178).isNull());
+    EXPECT_EQ(pictures::reads(999), 0);
+}
+
+} // namespace

@@ -15,7 +15,9 @@ struct CubicCase {
     double im[3];
 };
 
-void PrintTo(const CubicCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CubicCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Each case pins the closed form the solver must choose and the order in which
 // it stores the roots; the windows and Mass_Hall87 read them by index.
