@@ -267,8 +267,10 @@ QPixmap drawCotecticLines(QSize size) {
     for (int t = 100; t <= 600; t += 100) {
         const Composition c = geometry::cotecticLiquid(5, t);
         dot(p, plot.at(c), Qt::white, 3);
-        text(p, plot.at(c) + QPointF(6, 0), QStringLiteral("%1").arg(t), 10,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        if (t == 600)
+            text(p, plot.at(c) + QPointF(0, -5), QString::number(t), 10, Qt::AlignHCenter | Qt::AlignBottom);
+        else
+            text(p, plot.at(c) + QPointF(6, 0), QString::number(t), 10, Qt::AlignLeft | Qt::AlignVCenter);
     }
     const Composition minimum = geometry::cotecticLiquid(5, geometry::kAnhydrousMinimumC);
     dot(p, plot.at(minimum), Qt::white, 3);
