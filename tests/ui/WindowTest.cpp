@@ -88,6 +88,9 @@ TEST_F(WindowPattern, OneInstanceNamedAfterItsClass) {
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.content().size(), QSize(420, 260));
     EXPECT_EQ(testsupport::openCount("Probe"), 1);
+    w.field("entry").setText("-22.9");
+    w.label("Result").setText("0.1234567");
+    testsupport::saveScreenshot(w, "Probe");
 }
 
 TEST_F(WindowPattern, ControlsAreCreatedInTableOrderWithTheirNames) {
