@@ -4,6 +4,7 @@
 //
 // A window class looks like this (see app/Start2.cpp for a whole one):
 //
+// clang-format off
 //   // Start2.h
 //   class Start2 : public ui::Window {
 //   public:
@@ -18,16 +19,15 @@
 //   const ui::WindowProperties kWindow{"Start2", "Liquidus Model", 420, 485};
 //   const ui::Control kControls[] = {
 //       // name          kind         text or caption    left top  width height  other
-//       {"PushButton1",  PushButton,  "continue",         330, 440,  75,  25,     {.isDefault = true}},
-//       {"Model",        GroupBox,    "Model ",            20, 140, 380, 100,     {.textSize = 16, .italic =
-//       true}},
-//       {"Empirical",    RadioButton, "Purely empirical",  40, 175, 340,  20,     {.in = "Model", .value =
-//       true}},
+//       {"PushButton1",  PushButton,  "continue",         330, 440,  75,  25,  {.isDefault = true}},
+//       {"Model",        GroupBox,    "Model ",            20, 140, 380, 100,  {.textSize = 16, .italic = true}},
+//       {"Empirical",    RadioButton, "Purely empirical",  40, 175, 340,  20,  {.in = "Model", .value = true}},
 //   };
 //   const ui::Binding kBindings[] = {UI_BIND(Start2, PushButton1, Action)};
 //   } // namespace
 //   Start2::Start2() : ui::Window(kWindow) { build(kControls, kBindings); }
 //   Start2* Start2() { return ui::implicitInstance<class Start2>(); }
+// clang-format on
 //
 // The accessor has the name of its class; outside the class write `auto*` or
 // `class Start2*` for the type. Handlers find every control by name:
@@ -149,15 +149,13 @@ template <auto handler> void invokeHandler(Window& window) {
 // control and the event, so the name in the table and the name of the
 // function cannot differ: UI_BIND(Start2, PushButton1, Action) binds
 // Start2::PushButton1_Action to the Action of PushButton1.
-#define UI_BIND(Class, control, event)                                                                       \
-    ::ui::Binding {                                                                                          \
-#control, ::ui::Event::event, &::ui::invokeHandler < &Class::control##_##event>, #control "_" #event \
-    }
+// clang-format off
+#define UI_BIND(Class, control, event) \
+    ::ui::Binding{#control, ::ui::Event::event, &::ui::invokeHandler<&Class::control##_##event>, #control "_" #event}
 // A window event goes to the member function Event_<event>.
-#define UI_BIND_WINDOW(Class, event)                                                                         \
-    ::ui::Binding {                                                                                          \
-        "", ::ui::Event::event, &::ui::invokeHandler<&Class::Event_##event>, "Event_" #event                 \
-    }
+#define UI_BIND_WINDOW(Class, event) \
+    ::ui::Binding{"", ::ui::Event::event, &::ui::invokeHandler<&Class::Event_##event>, "Event_" #event}
+// clang-format on
 
 // Raised by a lookup that finds no control of the name, or one of another
 // class. Handlers do not catch it; the window reports it and the handler ends.
