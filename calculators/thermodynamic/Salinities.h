@@ -1,0 +1,15 @@
+// The calculator window of salinity from the dissolution temperatures of halite and sylvite (equilibrium
+// thermodynamics).
+#pragma once
+
+#include "calculators/CalculatorWindow.h"
+
+class Salinities : public calculators::CalculatorWindow {
+public:
+    Salinities();
+
+    void clarification1_Action();
+    void PushButton1_Action();
+};
+
+Salinities* Salinities();

@@ -1,0 +1,47 @@
+#include "Windows.h"
+
+#include "app/Details1.h"
+#include "app/DetailsRef.h"
+#include "app/DetailsThermo.h"
+#include "app/Start1.h"
+#include "app/Start2.h"
+#include "app/Units.h"
+#include "calculators/empirical/EmpiricalCotectic.h"
+#include "calculators/empirical/EmpiricalSalinity.h"
+#include "calculators/empirical/EmpiricalSolvus.h"
+#include "calculators/empirical/EmpiricalTemperature.h"
+#include "calculators/thermodynamic/Cotectic.h"
+#include "calculators/thermodynamic/LIquidus.h"
+#include "calculators/thermodynamic/Salinities.h"
+#include "calculators/thermodynamic/Solvus.h"
+
+namespace testsupport {
+
+const std::vector<WindowEntry>& allWindows() {
+    static const std::vector<WindowEntry> windows = {
+        {"Start1", "Start", 540, 580, true, []() -> ui::Window* { return Start1(); }},
+        {"Start2", "Liquidus Model", 420, 485, true, []() -> ui::Window* { return Start2(); }},
+        {"Units", "Units and Symbols", 555, 700, true, []() -> ui::Window* { return Units(); }},
+        {"DetailsRef", "Fields", 440, 418, true, []() -> ui::Window* { return DetailsRef(); }},
+        {"DetailsThermo", "Liquidus Surface", 400, 510, true,
+         []() -> ui::Window* { return DetailsThermo(); }},
+        {"Details1", "Phase Diagram SLV", 515, 660, true, []() -> ui::Window* { return Details1(); }},
+        {"EmpiricalSalinity", "SLV surface H2O-NaCl-KCl", 620, 700, true,
+         []() -> ui::Window* { return EmpiricalSalinity(); }},
+        {"EmpiricalTemperature", "SLV surface H2O-NaCl-KCl", 450, 570, true,
+         []() -> ui::Window* { return EmpiricalTemperature(); }},
+        {"EmpiricalSolvus", "Binary NaCl-KCl System", 545, 380, true,
+         []() -> ui::Window* { return EmpiricalSolvus(); }},
+        {"EmpiricalCotectic", "Cotectics H2O-NaCl-KCl System", 680, 665, true,
+         []() -> ui::Window* { return EmpiricalCotectic(); }},
+        {"Salinities", "Salinity H2O-NaCl-KCl", 530, 670, true, []() -> ui::Window* { return Salinities(); }},
+        {"LIquidus", "Liquidus H2O-NaCl-KCl System", 780, 480, true,
+         []() -> ui::Window* { return LIquidus(); }},
+        {"Solvus", "Binary NaCl-KCl System", 595, 437, true, []() -> ui::Window* { return Solvus(); }},
+        {"Cotectic", "Cotectic H2O-NaCl-KCl System", 575, 370, false,
+         []() -> ui::Window* { return Cotectic(); }},
+    };
+    return windows;
+}
+
+} // namespace testsupport

@@ -1,0 +1,15 @@
+// Keeps the windows painted while a long search runs inside a handler.
+#pragma once
+
+namespace ui {
+
+// Installs the yield of the numerical library: at most every 20 ms it lets Qt
+// repaint, but it delivers no user input, so no second calculation can start
+// inside a running one.
+void installYieldHook();
+void removeYieldHook();
+
+// The yield itself (what the library calls once per pass of a search).
+void yieldToWindows();
+
+} // namespace ui
