@@ -35,6 +35,10 @@ void CalculatorWindow::showNumber(QAnyStringView name, double number, const QStr
     showValue(name, ui::Str(number) + suffix);
 }
 
+void CalculatorWindow::showCell(QAnyStringView name, double number) {
+    showValue(name, std::isfinite(number) ? ui::Str(number) : QStringLiteral(" - "));
+}
+
 void CalculatorWindow::showValue(QAnyStringView name, const QString& text) {
     ui::StaticText& l = label(name);
     l.restoreCreatedStyle();

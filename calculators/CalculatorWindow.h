@@ -59,6 +59,9 @@ public:
     // shown as " - ", never as "NaN" or "inf".
     void showNumber(QAnyStringView label, double number, const QString& suffix = QString());
     void showValue(QAnyStringView label, const QString& text);
+    // A cell of a conversion table, whose value may be unknown: the number,
+    // or " - " when it is not finite (no report: an unknown cell is expected).
+    void showCell(QAnyStringView label, double number);
     // A fixed message; colour and size change only when given (size 0 keeps).
     void showMessage(QAnyStringView label, const QString& text, unsigned colour, int size = 0);
     // Sets the text alone, keeping size and colour.

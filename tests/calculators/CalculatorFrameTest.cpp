@@ -133,6 +133,19 @@ TEST_F(GuiTest, ANumberThatIsNotFiniteIsNeverShown) {
     }
 }
 
+TEST_F(GuiTest, AnUnknownCellShowsADashWithoutAReport) {
+    Helpers* w = ui::implicitInstance<Helpers>();
+    w->showMessage("Result", "out of range", calculators::kRed, 11);
+    w->showCell("Result", std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(w->label("Result").text(), " - ");
+    EXPECT_EQ(w->label("Result").textColor(), ui::kBlack);
+    EXPECT_EQ(w->label("Result").textSize(), 14);
+    w->showCell("Result", -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(w->label("Result").text(), " - ");
+    w->showCell("Result", 7.15);
+    EXPECT_EQ(w->label("Result").text(), "7.15");
+}
+
 TEST_F(GuiTest, TheCommonPropertySet) {
     const ui::WindowProperties p = calculators::windowProperties("X", "Title", 300, 200, false);
     EXPECT_STREQ(p.className, "X");
