@@ -8,8 +8,24 @@ class EmpiricalTemperature : public calculators::CalculatorWindow {
 public:
     EmpiricalTemperature();
 
+    void calculate_Action();
+    void field1_Action();
+    void field2_Action();
+    void field3_Action();
+    void field4_Action();
+    void dataEntry1_TextChange();
+    void Mass_Action();
+    void Mole_Action();
+    void Molality_Action();
+    void dataEntry2_TextChange();
     void PushButton1_Action();
     void PushButton2_Action();
+
+private:
+    void chooseSolid(int fieldCode);
+    void enterSalt(int k, const char* entry);
+    void showConversionTable();
+    void chooseScale(const char* radio, const char* unit);
 };
 
 EmpiricalTemperature* EmpiricalTemperature();
