@@ -69,17 +69,6 @@ TEST(EmpiricalSolvus, TheAmountOfSubstanceRowIsWhatTheSolvusReturns) {
     EXPECT_NEAR(empiricalSolvusAt(t + 273.15).phase1.wKCl, w, 1e-12);
 }
 
-TEST(EmpiricalSolvus, TheConversionOfAPureSolidAndOfAnEqualMixture) {
-    const SolvusSolid pureNaCl = calculators::solvusSolid(0);
-    EXPECT_EQ(pureNaCl.wNaCl, 1);
-    EXPECT_EQ(pureNaCl.asNaCl, 1);
-    const SolvusSolid pureKCl = calculators::solvusSolid(1);
-    EXPECT_EQ(pureKCl.wKCl, 1);
-    EXPECT_EQ(pureKCl.asKCl, 1);
-    const SolvusSolid half = calculators::solvusSolid(0.5);
-    EXPECT_NEAR(half.wKCl, 74.57143 / (74.57143 + 58.462468), 1e-15);
-}
-
 TEST(EmpiricalSolvus, AtTheCrestBothSolidsMeet) {
     const auto r = empiricalSolvusAt(solvusCrestK());
     ASSERT_TRUE(r.inRange);

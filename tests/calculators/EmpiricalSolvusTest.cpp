@@ -1,8 +1,6 @@
 // The empirical solvus window driven as a user drives it.
 #include "support/GuiTest.h"
 
-#include "app/Start1.h"
-#include "app/Start2.h"
 #include "calculators/empirical/EmpiricalSolvus.h"
 #include "ui/ValStr.h"
 
@@ -68,19 +66,6 @@ TEST_F(SolvusWindow, EveryActivationWritesTheSameCrest) {
     EXPECT_EQ(text("temp3"), crest);
     QApplication::sendEvent(w, &activate);
     EXPECT_EQ(text("temp3"), crest);
-}
-
-TEST_F(SolvusWindow, TheChooserOpensItForANewUser) {
-    Start1()->button("continue1").click();
-    testsupport::processEvents();
-    class Start2* chooser = Start2();
-    testsupport::click(chooser->radio("AnSolvus"));
-    chooser->button("PushButton1").click();
-    testsupport::processEvents();
-    EXPECT_EQ(EmpiricalSolvus(), w);
-    EXPECT_TRUE(testsupport::isShown("EmpiricalSolvus"));
-    calculateAt("300");
-    EXPECT_NE(text("Result1K"), "");
 }
 
 TEST_F(SolvusWindow, BelowTheCrestBothSolidsInBothScales) {

@@ -60,15 +60,6 @@ TEST(DissolutionRange, TheLimitsAreValidAndTheNextNumbersBeyondAreNot) {
     EXPECT_FALSE(dissolutionAt(5, 300, 0.05, 0.05).dissolves);
 }
 
-TEST(DissolutionPressure, IceAndHydrohaliteHaveFixedTexts) {
-    EXPECT_EQ(dissolutionAt(1, 260, 0, 0).pressure, PressureShown::BelowTenthMPa);
-    EXPECT_EQ(dissolutionAt(2, 260, 0.08, 0).pressure, PressureShown::AboutTenthMPa);
-    EXPECT_STREQ(calculators::pressureText(PressureShown::BelowTenthMPa), "< 0.1 MPa");
-    EXPECT_STREQ(calculators::pressureText(PressureShown::AboutTenthMPa), "approx. 0.1 MPa");
-    EXPECT_STREQ(calculators::pressureText(PressureShown::BelowOneMPa), "< 1.0 MPa");
-    EXPECT_STREQ(calculators::pressureText(PressureShown::Unknown), " - ");
-}
-
 TEST(DissolutionPressure, AboveSixHundredFiftyDegreesTheCompositionAloneGivesIt) {
     // Liquids that dissolve their solid near 650 degC: salt ratios 0.8 and 0.2
     // on the halite and sylvite surfaces.
@@ -172,24 +163,6 @@ TEST(DissolutionTemperature, UnknownCompositionsDissolveNothing) {
         .massPercentNaCl = 1, .massPercentKCl = -kInf, .percentNaCl = 1, .percentKCl = -kInf};
     for (int code = 1; code <= 4; ++code)
         EXPECT_FALSE(dissolutionOf(code, infinite).dissolves) << code;
-}
-
-TEST(DissolutionTemperature, PureWaterMeltsIceAtZeroAndHasNoSaltSolid) {
-    const auto ice = dissolutionOf(1, {});
-    EXPECT_TRUE(ice.dissolves);
-    EXPECT_EQ(ice.temperatureK, 273.15);
-    // FDP_Mirtox finds nothing without salt (0 K), below every range.
-    for (int code : {2, 3, 4})
-        EXPECT_FALSE(dissolutionOf(code, {}).dissolves) << code;
-}
-
-TEST(DissolutionTemperature, TheSolidsHaveTheirNamesAndMessages) {
-    const char* names[] = {"", "Ice", "Hydrohalite", "Halite", "Sylvite", ""};
-    const char* none[] = {"", "no ice", "no hydrohalite", "no halite", "no sylvite", ""};
-    for (int code = 0; code <= 5; ++code) {
-        EXPECT_STREQ(calculators::solidName(code), names[code]);
-        EXPECT_STREQ(calculators::noSolidText(code), none[code]);
-    }
 }
 
 } // namespace

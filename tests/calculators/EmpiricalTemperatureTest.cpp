@@ -2,8 +2,6 @@
 // compositions in three scales, choosing solids, pressing "calculate".
 #include "support/GuiTest.h"
 
-#include "app/Start1.h"
-#include "app/Start2.h"
 #include "calculators/CompositionEntry.h"
 #include "calculators/empirical/EmpiricalTemperature.h"
 #include "ui/ValStr.h"
@@ -95,21 +93,6 @@ TEST_F(TemperatureWindow, ANewWindowHasItsControlsAndStartingState) {
     // The labels of the results lie in their frames.
     EXPECT_EQ(w->label("Result2").parentWidget(), &w->rectangle("Rectangle12"));
     EXPECT_EQ(w->label("Result2").mapTo(&w->content(), QPoint(0, 0)), QPoint(299, 524));
-}
-
-TEST_F(TemperatureWindow, TheChooserOpensItForANewUser) {
-    Start1()->button("continue1").click();
-    testsupport::processEvents();
-    class Start2* chooser = Start2();
-    testsupport::click(chooser->radio("Temperature"));
-    chooser->button("PushButton1").click();
-    testsupport::processEvents();
-    EXPECT_EQ(EmpiricalTemperature(), w);
-    EXPECT_TRUE(testsupport::isShown("EmpiricalTemperature"));
-    type("dataEntry1", "10");
-    calculate();
-    EXPECT_EQ(text("Result1"), celsius(Globals::FDP_Hall87(10, 0)));
-    EXPECT_EQ(text("Result2"), "< 0.1 MPa");
 }
 
 TEST_F(TemperatureWindow, FromStartUpIceMeltsAtZero) {
