@@ -4,6 +4,7 @@
 // directly and with what they must satisfy (both liquidus surfaces at the
 // cotectic point, a straight line from the solid through both liquids).
 #include "calculators/empirical/EmpiricalSalinityCalc.h"
+#include "calculators/EmpiricalReference.h"
 
 #include "Globals.h"
 
@@ -311,44 +312,22 @@ TEST_P(TernaryLiquids, AgreeWithTheEquations) {
     const int phase = r.phase;
     const double Tcot = r.cotectic.temperatureK;
     const double Tfin = r.finalDissolution.temperatureK;
-    const double R = Globals::Cotectic_Exact(r.line, Tcot);
-    const double xwCot = Globals::Molefraction_H2O(phase, Tcot, R);
-    double Rs = 0, xs = 0, Rf = R;
-    if (phase == 2) {
-        Rs = 1;
-        xs = 2.0 / 3;
-        Rf = Globals::FinalRatio(2, Tfin, R, xwCot, Rs, xs);
-    } else if (phase >= 3) {
-        if (Globals::MaxSolvus(0) < Tcot) {
-            Rs = R;
-        } else {
-            Rs = c.absent ? (phase == 3 ? 1.0 : 0.0) : 1 - Globals::RatioSolvus(phase, Tcot);
-            Rf = Globals::FinalRatio(phase, Tfin, R, xwCot, Rs, 0.0);
-        }
+    const reference::Salinity e = reference::ternary(r.line, phase, Tcot, Tfin, c.absent);
+    if (phase >= 3) {
         EXPECT_TRUE(r.solidSaltRatioKnown);
-        EXPECT_EQ(r.solidSaltRatio, Rs);
+        EXPECT_EQ(r.solidSaltRatio, e.Rs);
     }
-    const double xwFin = Globals::Molefraction_H2O(phase, Tfin, Rf);
-
     const struct {
         const SalinityPoint& p;
-        double T, ratio, xw;
-    } points[] = {{r.cotectic, Tcot, R, xwCot}, {r.finalDissolution, Tfin, Rf, xwFin}};
-    for (const auto& e : points) {
-        const EmpiricalLiquid& l = e.p.liquid;
-        const double xN = e.ratio * (1 - e.xw), xK = (1 - e.ratio) * (1 - e.xw);
-        const double S = 18.01528 * e.xw + 58.462468 * xN + 74.57143 * xK;
-        expectRelative(l.xH2O, e.xw, 1e-12, "x(H2O)");
-        expectRelative(l.xNaCl, xN, 1e-12, "x(NaCl)");
-        expectRelative(l.xKCl, xK, 1e-12, "x(KCl)");
-        expectRelative(l.wNaCl, 58.462468 * xN / S, 1e-12, "w(NaCl)");
-        expectRelative(l.wKCl, 74.57143 * xK / S, 1e-12, "w(KCl)");
-        double P = 0.1;
-        if (phase >= 3) {
-            P = e.T > 923.15 ? Globals::Pressure650(phase, e.xw, xN, xK)
-                             : Globals::Pressure(phase, e.xw, xN, e.T);
-        }
-        expectRelative(l.pressureMPa, P, 1e-12, "pressure");
+        const reference::Liquid& l;
+    } points[] = {{r.cotectic, e.cotectic}, {r.finalDissolution, e.final}};
+    for (const auto& [p, l] : points) {
+        expectRelative(p.liquid.xH2O, l.xH2O, 1e-12, "x(H2O)");
+        expectRelative(p.liquid.xNaCl, l.xNaCl, 1e-12, "x(NaCl)");
+        expectRelative(p.liquid.xKCl, l.xKCl, 1e-12, "x(KCl)");
+        expectRelative(p.liquid.wNaCl, l.wNaCl, 1e-12, "w(NaCl)");
+        expectRelative(p.liquid.wKCl, l.wKCl, 1e-12, "w(KCl)");
+        expectRelative(p.liquid.pressureMPa, l.pressureMPa, 1e-12, "pressure");
     }
 
     // The cotectic liquid lies on the liquidus surfaces of both solids of its
@@ -358,7 +337,7 @@ TEST_P(TernaryLiquids, AgreeWithTheEquations) {
     const double ratio = r.cotectic.liquid.xNaCl / (r.cotectic.liquid.xNaCl + r.cotectic.liquid.xKCl);
     EXPECT_NEAR(Globals::Molefraction_H2O(surfaces[r.line][0], Tcot, ratio),
                 Globals::Molefraction_H2O(surfaces[r.line][1], Tcot, ratio), 1e-9);
-    const Point2 solid = phase == 1 ? Point2{0, 0} : point(Rs, xs); // ice is water alone
+    const Point2 solid = phase == 1 ? Point2{0, 0} : point(e.Rs, e.xs); // ice is water alone
     const Point2 cot{r.cotectic.liquid.xNaCl, r.cotectic.liquid.xKCl};
     const Point2 fin{r.finalDissolution.liquid.xNaCl, r.finalDissolution.liquid.xKCl};
     EXPECT_NEAR(cross(solid, cot, fin), 0.0, 1e-9);
