@@ -387,18 +387,6 @@ INSTANTIATE_TEST_SUITE_P(EmpiricalSalinity, TernaryResults, ::testing::Values(
     [](const auto& info) { return std::string(info.param.what); });
 // clang-format on
 
-TEST_F(SalinityWindow, AboveTheCrestTheSolidHasTheRatioOfTheCotecticLiquid) {
-    choose("ternaryWHS");
-    choose("Solvus_Absent"); // no matter above the crest
-    tick("CheckBox_H");
-    tick("CheckBox_S");
-    type("Temp_Halite", "600");
-    type("Temp_Sylvite", "550");
-    calculate();
-    const double R = Globals::Cotectic_Exact(5, 550 + kC);
-    EXPECT_EQ(text("ResultSalt"), "salt, x(NaCl) = " + ui::Str(R));
-}
-
 TEST_F(SalinityWindow, ThreeSolidsTakeTheLastPair) {
     choose("ternaryWHS");
     tick("CheckBox_I");
