@@ -1,0 +1,61 @@
+#include "calculators/empirical/EmpiricalCotecticCalc.h"
+
+#include "Globals.h"
+
+#include <cmath>
+
+namespace calculators {
+
+namespace {
+
+struct Line {
+    int phase; // the solid whose liquidus gives the water of the liquid
+    CotecticSolidKind solid1, solid2;
+};
+
+using enum CotecticSolidKind;
+
+constexpr Line kLines[] = {
+    {1, Ice, Hydrohalite},       // 1 ice + hydrohalite
+    {1, Sylvite, Ice},           // 2 ice + sylvite
+    {4, Sylvite, Hydrohalite},   // 3 hydrohalite + sylvite
+    {3, Halite, Hydrohalite},    // 4 hydrohalite + halite
+    {3, SolvusLimb, SolvusLimb}, // 5 halite + sylvite
+};
+
+} // namespace
+
+AnhydrousSolid anhydrousSolid(double xKCl) {
+    const double v = xKCl;
+    const double wKCl =
+        v * Globals::kMolarMassKCl / (v * Globals::kMolarMassKCl + (1 - v) * Globals::kMolarMassNaCl);
+    return {100 * (1 - v), 100 * v, 100 * (1 - wKCl), 100 * wKCl};
+}
+
+CotecticResult empiricalCotectic(int line, double temperatureC) {
+    CotecticResult r;
+    if (line < 1 || line > 5) return r;
+    const Line& l = kLines[line - 1];
+    const double crest = Globals::MaxSolvus(0);
+    const double T = temperatureC + 273.15;
+
+    r.lineChosen = true;
+    r.temperatureK = T;
+    const double R = Globals::Cotectic_Exact(line, T);
+    r.liquid = empiricalLiquid(l.phase, T, R);
+    r.liquidInRange = std::isfinite(T) && ratioFound(R) && r.liquid.finite() && !r.liquid.saltsExceedLiquid();
+
+    r.solid1.kind = l.solid1;
+    r.solid2.kind = l.solid2;
+    if (line == 5) {
+        if (T < crest) {
+            r.solid1.limb = anhydrousSolid(Globals::RatioSolvus(3, T));
+            r.solid2.limb = anhydrousSolid(Globals::RatioSolvus(4, T));
+        } else {
+            r.solid1.kind = r.solid2.kind = CotecticSolidKind::MinimumLine;
+        }
+    }
+    return r;
+}
+
+} // namespace calculators

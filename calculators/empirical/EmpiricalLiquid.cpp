@@ -1,0 +1,43 @@
+#include "calculators/empirical/EmpiricalLiquid.h"
+
+#include "Globals.h"
+
+#include <cmath>
+
+namespace calculators {
+
+bool EmpiricalLiquid::finite() const {
+    return std::isfinite(xH2O) && std::isfinite(xNaCl) && std::isfinite(xKCl) && std::isfinite(wNaCl) &&
+           std::isfinite(wKCl);
+}
+
+LiquidMassFractions liquidMassFractions(double xH2O, double xNaCl, double xKCl) {
+    const double S =
+        Globals::kMolarMassH2O * xH2O + Globals::kMolarMassNaCl * xNaCl + Globals::kMolarMassKCl * xKCl;
+    return {Globals::kMolarMassNaCl * xNaCl / S, Globals::kMolarMassKCl * xKCl / S};
+}
+
+double slvPressure(int fieldCode, double xH2O, double xNaCl, double xKCl, double temperatureK) {
+    const bool salt = fieldCode == 3 || fieldCode == 4;
+    if (temperatureK > 923.15 && salt) return Globals::Pressure650(fieldCode, xH2O, xNaCl, xKCl);
+    return Globals::Pressure(fieldCode, xH2O, xNaCl, temperatureK);
+}
+
+EmpiricalLiquid empiricalLiquid(int fieldCode, double temperatureK, double saltRatio) {
+    EmpiricalLiquid l;
+    const double R = saltRatio;
+    l.xH2O = Globals::Molefraction_H2O(fieldCode, temperatureK, R);
+    l.xNaCl = R * (1 - l.xH2O);
+    l.xKCl = (1 - R) * (1 - l.xH2O);
+    const LiquidMassFractions w = liquidMassFractions(l.xH2O, l.xNaCl, l.xKCl);
+    l.wNaCl = w.wNaCl;
+    l.wKCl = w.wKCl;
+    l.pressureMPa = slvPressure(fieldCode, l.xH2O, l.xNaCl, l.xKCl, temperatureK);
+    return l;
+}
+
+bool ratioFound(double saltRatio) {
+    return saltRatio != 0.0 && !std::isnan(saltRatio);
+}
+
+} // namespace calculators
