@@ -320,21 +320,6 @@ TEST_F(LIquidusWindow, ResultsAreTheModels) {
     }
 }
 
-TEST_F(LIquidusWindow, SeedsAndSlvPressure) {
-    // Empirical start below 273.15 K: seeded at 293.15 K, where the SLV
-    // pressure is the 0.1 MPa of the surface below 180 C.
-    enter("Mass", "20", "10");
-    retype("dataEntryP", "100");
-    press();
-    EXPECT_EQ(text("ResultPslv"), "< 1.0");
-    EXPECT_NEAR(ui::Val(text("Result1")), 22.70, 0.01);
-    // Start above 923.15 K: the pressure of the composition alone.
-    enter("Mole", "30", "62");
-    retype("dataEntryP", "0.1");
-    press();
-    EXPECT_EQ(text("ResultPslv"), Str(Globals::Pressure650(3, 0.08, 0.3, 0.62)));
-}
-
 TEST_F(LIquidusWindow, OneSaltLiquids) {
     enter("Mass", "30", "");
     retype("dataEntryP", "0.1");
