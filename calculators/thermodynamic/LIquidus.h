@@ -8,8 +8,23 @@ class LIquidus : public calculators::CalculatorWindow {
 public:
     LIquidus();
 
+    void calculate_Action();
+    void field3_Action();
+    void field4_Action();
     void PushButton1_Action();
+    void dataEntry1_TextChange();
+    void Mass_Action();
+    void Mole_Action();
+    void Molality_Action();
+    void dataEntry2_TextChange();
     void PushButton2_Action();
+
+private:
+    void clearResults();
+    void enterComposition(int salt, const char* entry);
+    void showSaltPair(const char* naClCell, const char* kClCell, double naCl, double kCl);
+    void chooseScale(const char* radio, const char* unit);
+    void chooseField(const char* radio, const char* name);
 };
 
 LIquidus* LIquidus();
