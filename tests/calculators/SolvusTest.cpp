@@ -64,7 +64,7 @@ TEST(ThermodynamicSolvus, NoneAboveTheConsolutePoint) {
 const char* const kResults[] = {"Result1N", "Result1K", "Result1aN", "Result1aK", "Result1bN", "Result1bK",
                                 "Result2N", "Result2K", "Result2aN", "Result2aK", "Result2bN", "Result2bK"};
 
-class SolvusWindow : public GuiTest {
+class ThermoSolvusWindow : public GuiTest {
 protected:
     class Solvus& w() {
         return *Solvus();
@@ -82,7 +82,7 @@ protected:
     }
 };
 
-TEST_F(SolvusWindow, ControlsInTheirOrder) {
+TEST_F(ThermoSolvusWindow, ControlsInTheirOrder) {
     const char* const names[] = {
         "titel",       "dataEntry1",  "dataEntry2",  "temp",        "pres",         "temp1",
         "pres1",       "phase1",      "activity",    "composition", "phase2",       "chempot",
@@ -115,7 +115,7 @@ TEST_F(SolvusWindow, ControlsInTheirOrder) {
     EXPECT_EQ(w().label("Result2bN").mapTo(&w().content(), QPoint(0, 0)), QPoint(375, 365));
 }
 
-TEST_F(SolvusWindow, ReachedFromTheChooser) {
+TEST_F(ThermoSolvusWindow, ReachedFromTheChooser) {
     Start1()->button("continue1").click();
     testsupport::click(Start2()->radio("Thermodynamic"));
     testsupport::click(Start2()->radio("AnSolvus"));
@@ -129,7 +129,7 @@ TEST_F(SolvusWindow, ReachedFromTheChooser) {
 }
 
 // 300, 400 and 500 C at 0.1 and 100 MPa: every label as the model gives it.
-TEST_F(SolvusWindow, ResultsAreTheModels) {
+TEST_F(ThermoSolvusWindow, ResultsAreTheModels) {
     for (const Point& p :
          {Point{300, 0.1}, Point{400, 0.1}, Point{300, 100}, Point{400, 100}, Point{500, 100}}) {
         SCOPED_TRACE(testing::Message() << p.tC << " C, " << p.P << " MPa");
@@ -165,7 +165,7 @@ TEST_F(SolvusWindow, ResultsAreTheModels) {
     }
 }
 
-TEST_F(SolvusWindow, AboveTheConsolutePointInRedThenBlackAgain) {
+TEST_F(ThermoSolvusWindow, AboveTheConsolutePointInRedThenBlackAgain) {
     calculate("400", "0.1");
     ASSERT_FALSE(allEmpty());
     calculate("500", "0.1");
@@ -194,7 +194,7 @@ TEST_F(SolvusWindow, AboveTheConsolutePointInRedThenBlackAgain) {
     }
 }
 
-TEST_F(SolvusWindow, EitherEntryEmptiesAllResults) {
+TEST_F(ThermoSolvusWindow, EitherEntryEmptiesAllResults) {
     for (const char* entry : {"dataEntry1", "dataEntry2"}) {
         calculate("300", "0.1");
         ASSERT_FALSE(text("Result2bK").isEmpty());
@@ -203,7 +203,7 @@ TEST_F(SolvusWindow, EitherEntryEmptiesAllResults) {
     }
 }
 
-TEST_F(SolvusWindow, LeavesTheSharedCompositionAlone) {
+TEST_F(ThermoSolvusWindow, LeavesTheSharedCompositionAlone) {
     Globals::ASnumber[1] = 12.5;
     Globals::MASSnumber[2] = 7.5;
     Globals::Mnumber[1] = 3;
@@ -214,13 +214,13 @@ TEST_F(SolvusWindow, LeavesTheSharedCompositionAlone) {
     EXPECT_EQ(Globals::Mnumber[1], 3);
 }
 
-TEST_F(SolvusWindow, NothingTypedIsZeroDegreesAndZeroPressure) {
+TEST_F(ThermoSolvusWindow, NothingTypedIsZeroDegreesAndZeroPressure) {
     w().button("calculate").click();
     const auto pair = Globals::Equality_solids(C, 0);
     EXPECT_EQ(text("Result1N"), Str(pair[0]));
 }
 
-TEST_F(SolvusWindow, HostileEntriesNeverShowAnythingButNumbersOrTexts) {
+TEST_F(ThermoSolvusWindow, HostileEntriesNeverShowAnythingButNumbersOrTexts) {
     const char* const junk[] = {"",      "abc",   "1e999", "-1e999", "-1e308",  "1e308", "nan",
                                 "inf",   "-inf",  "4,5e2", "1e-320", "-273.15", "-300",  "0",
                                 " 400 ", "492.9", "--5",   "1.2.3",  "e5",      "\u02da"};
@@ -241,7 +241,7 @@ TEST_F(SolvusWindow, HostileEntriesNeverShowAnythingButNumbersOrTexts) {
     EXPECT_LT(worstMs, 1000);
 }
 
-TEST_F(SolvusWindow, NothingClipped) {
+TEST_F(ThermoSolvusWindow, NothingClipped) {
     calculate("400", "0.1");
     w().Show();
     testsupport::processEvents();
