@@ -1,5 +1,7 @@
 #include "calculators/empirical/EmpiricalCotecticCalc.h"
 
+#include "calculators/empirical/EmpiricalSolvusCalc.h"
+
 #include "Globals.h"
 
 #include <cmath>
@@ -26,10 +28,8 @@ constexpr Line kLines[] = {
 } // namespace
 
 AnhydrousSolid anhydrousSolid(double xKCl) {
-    const double v = xKCl;
-    const double wKCl =
-        v * Globals::kMolarMassKCl / (v * Globals::kMolarMassKCl + (1 - v) * Globals::kMolarMassNaCl);
-    return {100 * (1 - v), 100 * v, 100 * (1 - wKCl), 100 * wKCl};
+    const SolvusSolid s = solvusSolid(xKCl);
+    return {100 * s.asNaCl, 100 * s.asKCl, 100 * s.wNaCl, 100 * s.wKCl};
 }
 
 CotecticResult empiricalCotectic(int line, double temperatureC) {
