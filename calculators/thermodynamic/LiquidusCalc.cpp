@@ -60,7 +60,10 @@ LiquidusCalculation liquidusFromSalinity(int fieldCode, const SaltContents& salt
 
     const auto liquidus = Globals::Temperature_Liquidus(fieldCode, xNaCl, xKCl, P, r.startK);
     const double T = liquidus[0];
-    if (!(T > 0) || !std::isfinite(T)) {
+    // The model's bracket searches stop at 273.15 K; a root below it comes
+    // only from a failed lower bracket and lies far outside the model (a
+    // brine "saturated" at -205 degC), so it is no liquidus either.
+    if (!(T >= 273.15) || !std::isfinite(T)) {
         r.outcome = Outcome::OutOfRange;
         return r;
     }
