@@ -8,7 +8,13 @@ class Cotectic : public calculators::CalculatorWindow {
 public:
     Cotectic();
 
+    void dataEntry1_TextChange();
+    void dataEntry2_TextChange();
+    void calculate1_Action();
     void PushButton1_Action();
+
+private:
+    void clearResults();
 };
 
 Cotectic* Cotectic();

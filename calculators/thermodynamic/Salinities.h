@@ -8,8 +8,15 @@ class Salinities : public calculators::CalculatorWindow {
 public:
     Salinities();
 
+    void dataEntryP_TextChange();
+    void dataEntryTsyl_TextChange();
+    void dataEntryThal_TextChange();
+    void calculate_Action();
     void clarification1_Action();
     void PushButton1_Action();
+
+private:
+    void clearResults();
 };
 
 Salinities* Salinities();
