@@ -1,0 +1,27 @@
+// What the calculator window tests share: the junk a user may type, and the
+// check that no label ever shows a number text the window does not own.
+#pragma once
+
+#include "ui/Window.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <initializer_list>
+
+namespace calctest {
+
+// Texts typed by mistake or on purpose: blanks, letters, lone signs, huge and
+// tiny numbers, "nan", "inf", commas, exponents, several marks.
+const QStringList& junkTexts();
+
+// Labels of the window whose text reads as NaN or infinity, as "name = text".
+QStringList nonNumberTexts(const ui::Window& window);
+
+// Types each junk text into each of the fields in turn (setting the others
+// to `other`) and runs `press` after each; returns every label that then
+// showed a NaN or infinity text, with the entry that led to it.
+QStringList sweepJunk(ui::Window& window, std::initializer_list<const char*> fields,
+                      const std::function<void()>& press, const QString& other = QStringLiteral("25"));
+
+} // namespace calctest
