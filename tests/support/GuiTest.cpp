@@ -3,29 +3,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QTest>
+
+#include <algorithm>
 
 namespace testsupport {
 
-namespace {
+static int expecting = 0;
+static QStringList collected;
 
-int expecting = 0;
-QStringList collected;
-
-void onMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg) return;
+static void onMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     // The offscreen platform cannot raise or activate windows and says so;
     // that is no fault of the program.
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (expecting > 0) {
-        collected << message;
+    if (type == QtDebugMsg || type == QtInfoMsg ||
+        message.startsWith(QLatin1String("This plugin does not support")))
         return;
-    }
-    ADD_FAILURE() << "Qt message: " << message.toStdString();
+    if (expecting > 0)
+        collected << message;
+    else
+        ADD_FAILURE() << "Qt message: " << message.toStdString();
 }
-
-} // namespace
 
 ExpectWarnings::ExpectWarnings() {
     if (expecting++ == 0) collected.clear();
@@ -43,16 +40,6 @@ void installMessageHandler() {
     qInstallMessageHandler(onMessage);
 }
 
-void GuiTest::SetUp() {
-    brinolith::startUp();
-    processEvents();
-}
-
-void GuiTest::TearDown() {
-    brinolith::shutDown();
-    processEvents();
-}
-
 void processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
@@ -67,16 +54,15 @@ void click(QWidget& control) {
 }
 
 bool isShown(const char* className) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(className) && w->isVisible()) return true;
-    return false;
+    return std::ranges::any_of(QApplication::topLevelWidgets(), [&](QWidget* w) {
+        return w->objectName() == QLatin1String(className) && w->isVisible();
+    });
 }
 
 int openCount(const char* className) {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(className)) ++n;
-    return n;
+    return int(std::ranges::count_if(QApplication::topLevelWidgets(), [&](QWidget* w) {
+        return w->objectName() == QLatin1String(className);
+    }));
 }
 
 QStringList clippedTexts(const ui::Window& window) {
@@ -84,48 +70,33 @@ QStringList clippedTexts(const ui::Window& window) {
     for (QWidget* c : window.controls()) {
         const QFontMetrics fm(c->font());
         QString text;
-        int needWidth = 0;
-        int needHeight = 0;
+        QSize need(0, 0);
         if (auto* label = dynamic_cast<ui::StaticText*>(c)) {
             text = label->text();
-            // Trailing empty lines show nothing.
-            while (text.endsWith(QLatin1Char('\n')))
+            while (text.endsWith(QLatin1Char('\n'))) // trailing empty lines show nothing
                 text.chop(1);
-            if (text.isEmpty()) continue;
             if (label->wordWrap()) {
-                const QRect r = fm.boundingRect(QRect(0, 0, label->width(), 100000),
-                                                int(Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop), text);
-                needWidth = r.width();
-                needHeight = r.height();
+                need = fm.boundingRect(QRect(0, 0, label->width(), 100000),
+                                       int(Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop), text)
+                           .size();
             } else {
                 for (const QString& line : text.split(QLatin1Char('\n')))
-                    needWidth = std::max(needWidth, fm.horizontalAdvance(line));
-                needHeight = fm.height() * int(text.count(QLatin1Char('\n')) + 1);
+                    need.setWidth(std::max(need.width(), fm.horizontalAdvance(line)));
+                need.setHeight(fm.height() * int(text.count(QLatin1Char('\n')) + 1));
             }
         } else if (auto* button = dynamic_cast<QAbstractButton*>(c)) {
-            text = button->text();
-            if (text.isEmpty()) continue;
             // Radio buttons and check boxes need their indicator beside the
             // text; push buttons a small margin.
-            const int indicator = dynamic_cast<ui::PushButton*>(c) ? 6 : 20;
-            needWidth = fm.horizontalAdvance(text) + indicator;
-            needHeight = fm.height();
+            text = button->text();
+            need = {fm.horizontalAdvance(text) + (dynamic_cast<ui::PushButton*>(c) ? 6 : 20), fm.height()};
         } else if (auto* group = dynamic_cast<ui::GroupBox*>(c)) {
             text = group->title();
-            if (text.isEmpty()) continue;
-            needWidth = fm.horizontalAdvance(text) + 12;
-            needHeight = fm.height();
-        } else {
-            continue;
+            need = {fm.horizontalAdvance(text) + 12, fm.height()};
         }
-        if (needWidth > c->width() || needHeight > c->height()) {
-            clipped << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
-                           .arg(c->objectName(), text)
-                           .arg(needWidth)
-                           .arg(needHeight)
-                           .arg(c->width())
-                           .arg(c->height());
-        }
+        auto size = [](QSize s) { return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height()); };
+        if (!text.isEmpty() && (need.width() > c->width() || need.height() > c->height()))
+            clipped << QStringLiteral("%1 \"%2\": needs %3, has %4")
+                           .arg(c->objectName(), text, size(need), size(c->size()));
     }
     return clipped;
 }

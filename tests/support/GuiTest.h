@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
 #include <QStringList>
 
 #include <ostream>
@@ -16,12 +15,6 @@
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
-    *os << "{";
-    for (const QString& t : texts)
-        *os << "\n  \"" << t.toStdString() << '"';
-    *os << "}";
 }
 QT_END_NAMESPACE
 
@@ -41,20 +34,21 @@ public:
 // Installs the message handler described above; called by the test main.
 void installMessageHandler();
 
+// Lets Qt deliver pending events (paint, show, deferred deletes).
+void processEvents();
+
 // Starts the program (everything but the event loop) before each test and
 // shuts it down after, so that every test begins with only the start window.
 class GuiTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { brinolith::startUp(), processEvents(); }
+    void TearDown() override { brinolith::shutDown(), processEvents(); }
 };
-
-// Lets Qt deliver pending events (paint, show, deferred deletes).
-void processEvents();
 
 // Types text into an edit field key by key, as a user does.
 void typeInto(ui::EditField& field, const QString& text);
-// Clicks a control with the mouse, in its middle.
+// Clicks a control with the mouse near its left edge, half way down: on the
+// indicator of a radio button or check box.
 void click(QWidget& control);
 
 // Whether a top-level window of this class name is open and visible.

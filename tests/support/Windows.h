@@ -9,8 +9,7 @@
 namespace testsupport {
 
 struct WindowEntry {
-    const char* className;
-    const char* title;
+    const char *className, *title;
     int width, height;
     bool visibleWhenBuilt;
     ui::Window* (*open)(); // the window's accessor
