@@ -41,8 +41,14 @@ void processEvents();
 // shuts it down after, so that every test begins with only the start window.
 class GuiTest : public ::testing::Test {
 protected:
-    void SetUp() override { brinolith::startUp(), processEvents(); }
-    void TearDown() override { brinolith::shutDown(), processEvents(); }
+    void SetUp() override {
+        brinolith::startUp();
+        processEvents();
+    }
+    void TearDown() override {
+        brinolith::shutDown();
+        processEvents();
+    }
 };
 
 // Types text into an edit field key by key, as a user does.
