@@ -37,4 +37,11 @@ QStringList sweepJunk(ui::Window& window, std::initializer_list<const char*> fie
     return faults;
 }
 
+QStringList texts(const ui::Window& window, std::span<const char* const> labels) {
+    QStringList found;
+    for (const char* label : labels)
+        found << window.label(label).text();
+    return found;
+}
+
 } // namespace calctest

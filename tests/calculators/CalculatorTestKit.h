@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 namespace calctest {
 
@@ -23,5 +24,8 @@ QStringList nonNumberTexts(const ui::Window& window);
 // showed a NaN or infinity text, with the entry that led to it.
 QStringList sweepJunk(ui::Window& window, std::initializer_list<const char*> fields,
                       const std::function<void()>& press, const QString& other = QStringLiteral("25"));
+
+// The texts of the window's labels, in the order given.
+QStringList texts(const ui::Window& window, std::span<const char* const> labels);
 
 } // namespace calctest
