@@ -37,4 +37,15 @@ QStringList sweepJunk(ui::Window& window, std::initializer_list<const char*> fie
     return faults;
 }
 
+QStringList texts(const ui::Window& window, const QStringList& labels) {
+    QStringList shown;
+    for (const QString& name : labels)
+        shown << window.label(name).text();
+    return shown;
+}
+
+std::pair<unsigned, int> look(const ui::Window& window, QAnyStringView label) {
+    return {window.label(label).textColor(), window.label(label).textSize()};
+}
+
 } // namespace calctest
