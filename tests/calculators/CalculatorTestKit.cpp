@@ -37,11 +37,22 @@ QStringList sweepJunk(ui::Window& window, std::initializer_list<const char*> fie
     return faults;
 }
 
+QStringList texts(const ui::Window& window, const QStringList& labels) {
+    QStringList shown;
+    for (const QString& name : labels)
+        shown << window.label(name).text();
+    return shown;
+}
+
 QStringList texts(const ui::Window& window, std::span<const char* const> labels) {
-    QStringList found;
+    QStringList names;
     for (const char* label : labels)
-        found << window.label(label).text();
-    return found;
+        names << QString::fromLatin1(label);
+    return texts(window, names);
+}
+
+std::pair<unsigned, int> look(const ui::Window& window, QAnyStringView label) {
+    return {window.label(label).textColor(), window.label(label).textSize()};
 }
 
 } // namespace calctest

@@ -1,5 +1,6 @@
-// What the calculator window tests share: the junk a user may type, and the
-// check that no label ever shows a number text the window does not own.
+// What the calculator window tests share: the junk a user may type, the
+// check that no label ever shows a number text the window does not own, and
+// reading labels.
 #pragma once
 
 #include "ui/Window.h"
@@ -9,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <utility>
 
 namespace calctest {
 
@@ -25,7 +27,11 @@ QStringList nonNumberTexts(const ui::Window& window);
 QStringList sweepJunk(ui::Window& window, std::initializer_list<const char*> fields,
                       const std::function<void()>& press, const QString& other = QStringLiteral("25"));
 
-// The texts of the window's labels, in the order given.
+// The texts of the named labels, in that order.
+QStringList texts(const ui::Window& window, const QStringList& labels);
 QStringList texts(const ui::Window& window, std::span<const char* const> labels);
+
+// A label's text colour and size.
+std::pair<unsigned, int> look(const ui::Window& window, QAnyStringView label);
 
 } // namespace calctest

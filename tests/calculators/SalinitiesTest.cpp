@@ -1,278 +1,312 @@
-// The thermodynamic salinity window, driven as a user drives it.
+// Salinity from the dissolution temperatures of halite and sylvite, and the
+// halite-sylvite cotectic: the search for the cotectic liquid both share and
+// the three stages of the salinity on residuals of known shape and on the
+// thermodynamic model, and the Salinities and Cotectic windows driven as a
+// user drives them.
+#include "CalculatorTestKit.h"
 #include "support/GuiTest.h"
 
+#include "calculators/thermodynamic/Cotectic.h"
+#include "calculators/thermodynamic/CotecticCalc.h"
 #include "calculators/thermodynamic/Salinities.h"
 #include "calculators/thermodynamic/SalinityCalc.h"
-#include "ui/ValStr.h"
 
 #include "Globals.h"
+#include "ui/ValStr.h"
 
 #include <QTest>
 
+#include <cmath>
+#include <vector>
+
 namespace {
 
-using testsupport::GuiTest;
-using testsupport::typeInto;
+using namespace calculators;
+using namespace Globals; // the model's functions and molar masses
+using Inner = CotecticInnerResult;
+using Liquidus = std::array<double, 3>;
+constexpr double kC = 273.15, kInf = INFINITY;
 
-const char* const kCotecticLabels[] = {"resultT1",      "resultNaCl1",     "resultKCl1",
-                                       "resultNaCl1a",  "resultKCl1a",     "resultNaCl1sol",
-                                       "resultKCl1sol", "resultNaCl1asol", "resultKCl1asol"};
-const char* const kFinalLabels[] = {"resultT2",      "resultNaCl2",     "resultKCl2",
-                                    "resultNaCl2a",  "resultKCl2a",     "resultNaCl2sol",
-                                    "resultKCl2sol", "resultNaCl2asol", "resultKCl2asol"};
+std::vector<double> points; // where the last search asked for the inner answer
 
-class SalinitiesWindow : public GuiTest {
-protected:
-    class Salinities* w = nullptr;
+CotecticLiquid search(const std::function<Inner(double)>& inner, double solidNaCl = 0.1) {
+    points.clear();
+    return searchCotecticLiquid(solidNaCl, [&](double w) {
+        points.push_back(w);
+        return inner(w);
+    });
+}
 
-    void SetUp() override {
-        GuiTest::SetUp();
-        w = Salinities();
+// The starts 0.1 and 0.2 below the solid's KCl fraction, each at least
+// above 0.3 (0.4 and 0.31 instead), at and just beyond that bound. The
+// liquid is the inner answer at the point found, also where the residual is
+// exactly 0 (only the all-zero answer is the inner failure).
+TEST(CotecticLiquidSearch, StartPointsAndTheLiquidFound) {
+    const std::tuple<double, double, double> cases[] = {
+        {0.0914, (1 - 0.0914) - 0.1, (1 - 0.0914) - 0.2}, // KCl-rich solid
+        {0.5, 0.4, 0.31},                                 // (1 - 0.5) - 0.2 is exactly 0.3
+        {0.6, (1 - 0.6) - 0.1, 0.31},                     // 0.30000000000000004 is kept
+        {0.61, 0.4, 0.31},                                // NaCl-rich solids
+    };
+    auto inner = [](double w) { return Inner{1000 * (0.65 - w), 0.4 * (1 - w), 0.6 * (1 - w)}; };
+    for (auto [solidNaCl, first, second] : cases) {
+        const auto l = search(inner, solidNaCl);
+        EXPECT_TRUE(points[0] == first && points[1] == second) << solidNaCl;
+        EXPECT_TRUE(l.found && l.xH2O == points.back() && l.xKCl == 0.6 * (1 - l.xH2O));
+        EXPECT_NEAR(l.xH2O, 0.65, 1e-11);
     }
-    void enter(const QString& pressure, const QString& sylvite, const QString& halite) {
-        for (auto [name, text] : {std::pair{"dataEntryP", pressure}, std::pair{"dataEntryTsyl", sylvite},
-                                  std::pair{"dataEntryThal", halite}}) {
-            w->field(name).clear();
-            // Key events exist for ASCII text only; the rest is pasted.
-            bool ascii = true;
-            for (QChar c : text)
-                ascii = ascii && c.unicode() < 128;
-            if (ascii)
-                typeInto(w->field(name), text);
-            else
-                w->field(name).insert(text);
-        }
+    auto zeroAt07 = [](double w) { return w == 0.7 ? Inner{0, 0.12, 0.18} : Inner{5000, 0.1, 0.1}; };
+    const auto zero = search(zeroAt07);
+    EXPECT_TRUE(zero.found && zero.xH2O == 0.7 && zero.xNaCl == 0.12);
+}
+
+// Settled points that are no cotectic liquid, and searches that never
+// settle, on a residual a + b w (J/mol) with a liquid of fixed salts; a
+// point past a bound goes halfway back to it from the point before.
+TEST(CotecticLiquidSearch, NoLiquid) {
+    const std::array<double, 4> cases[] = {
+        {0, 0, 0, 0},             // the inner search fails: its all-zero answer is no liquid of 0 % salt
+        {250, 0, 0.2, 0.1},       // the steps shrink to nothing on a plateau 250 J/mol out of equilibrium
+        {-1000, -1000, 0.4, 0.6}, // roots at -1 and 3, beyond the bounds: the search rests on a bound
+        {3000, -1000, 0.4, 0.6},  //
+        {700, -1000, NAN, 0.18},  // a liquid that is not a number
+        {-INFINITY, 0, 0.5, 0},   // a liquid without KCl
+        {NAN, 0, 0.1, 0.1},       // past both bounds, never settles
+    };
+    for (auto [a, b, naCl, kCl] : cases) {
+        auto inner = [=](double w) { return Inner{a + b * w, naCl, kCl}; };
+        EXPECT_FALSE(search(inner).found) << a << " + " << b << " w";
+        EXPECT_TRUE(naCl != 0.4 || points[2] == (0.7 + (a < 0 ? 0.3 : 1.0)) / 2);
     }
-    void calculate() { testsupport::click(w->button("calculate")); }
-    QString text(const char* label) const { return w->label(label).text(); }
-    void expectAllFilled() {
-        for (const char* name : kCotecticLabels)
-            EXPECT_FALSE(text(name).isEmpty()) << name;
-        for (const char* name : kFinalLabels)
-            EXPECT_FALSE(text(name).isEmpty()) << name;
-    }
-    void expectAllEmpty() {
-        for (const char* name : kCotecticLabels)
-            EXPECT_EQ(text(name), "") << name;
-        for (const char* name : kFinalLabels)
-            EXPECT_EQ(text(name), "") << name;
-    }
-    void expectNoNumberTextBroken() {
-        for (QWidget* c : w->controls())
-            if (auto* l = dynamic_cast<ui::StaticText*>(c)) {
-                const QString t = l->text();
-                EXPECT_FALSE(t.contains("nan", Qt::CaseInsensitive) || t.contains("inf", Qt::CaseInsensitive))
-                    << l->objectName().toStdString() << ": " << t.toStdString();
-                EXPECT_EQ(l->textColor(), ui::kBlack) << l->objectName().toStdString();
-            }
+}
+
+// A model of known shape: solvus limbs of x(NaCl) 0.2 and 0.9; a cotectic
+// liquid of 12 % NaCl and 18 % KCl whose residual is linear in the water
+// fraction with its root at 0.7 (not a number: the inner search fails with
+// its all-zero answer); a liquidus along the line falling from `topK` at the
+// solid (s = 0) by 400 K to the liquid (s = 1), with `solid` as its solid.
+// The liquidus call numbered `failing` fails (-1: all). Records s and the
+// start of each liquidus asked for.
+struct Fake {
+    std::array<double, 2> pair{0.2, 0.9};
+    double root = 0.7, liquidNaCl = 0.12, seedK = 500, topK = 1000;
+    std::array<double, 2> solid{0.95, 0.05};
+    int failing = 0;
+    std::vector<double> s{}, startsK{};
+
+    SalinityResult run(double haliteK = 800, double sylviteK = 600) {
+        SalinityModel m;
+        m.solvus = [&](double, double) { return pair; };
+        m.cotecticInner = [&](double w, double, double, double) {
+            return std::isnan(root) ? Inner{} : Inner{1000 * (root - w), liquidNaCl, 0.18};
+        };
+        m.liquidusSeed = [&](int, double, double) { return seedK; };
+        m.liquidus = [&](int, double xNaCl, double xKCl, double, double startK) {
+            s.push_back((1 - xNaCl - xKCl) / 0.7);
+            startsK.push_back(startK);
+            const bool fails = failing < 0 || failing == int(s.size());
+            return fails ? Liquidus{} : Liquidus{topK - 400 * s.back(), solid[0], solid[1]};
+        };
+        return salinityFromDissolution(10, haliteK, sylviteK, m);
     }
 };
 
-TEST_F(SalinitiesWindow, ControlsAsTheUserSeesThem) {
-    EXPECT_EQ(w->label("titel").text(), "Thermodynamic modelling");
-    EXPECT_TRUE(w->label("titel").font().underline());
-    EXPECT_EQ(w->label("TextC3").text(), "\u02daC");
-    EXPECT_EQ(w->label("TextC31").text(), "MPa");
-    EXPECT_EQ(w->label("StaticText2").text(), "in addition to H2O");
-    EXPECT_EQ(w->groupBox("GroupBox2").title(), "Properties of liquid solution");
-    EXPECT_EQ(w->groupBox("GroupBox3").title(), "Properties of solid solution");
-    EXPECT_EQ(w->button("calculate").geometry(), QRect(329, 155, 100, 30));
-    EXPECT_EQ(w->label("resultKCl2asol").mapTo(&w->content(), QPoint(0, 0)), QPoint(340, 605));
-    EXPECT_EQ(w->label("resultNaCl1").parentWidget(), &w->groupBox("GroupBox2"));
-    EXPECT_EQ(w->label("resultNaCl1sol").parentWidget(), &w->groupBox("GroupBox3"));
-    EXPECT_EQ(w->controls().size(), 53u);
-    expectAllEmpty();
-}
-
-TEST_F(SalinitiesWindow, ReturnPressesCalculateNotThePhaseDiagram) {
-    EXPECT_TRUE(w->button("calculate").isDefault());
-    EXPECT_TRUE(w->button("clarification1").isDefault());
-    EXPECT_EQ(w->defaultButton(), &w->button("calculate"));
-    enter("0.1", "300", "350");
-    QTest::keyClick(&w->field("dataEntryThal"), Qt::Key_Return);
-    EXPECT_EQ(text("resultT1"), "573.15  K");
-    expectAllFilled();
-    testsupport::processEvents();
-    EXPECT_FALSE(testsupport::isShown("DetailsThermo"));
-}
-
-TEST_F(SalinitiesWindow, ResultsOfTheThreeStages) {
-    enter("0.1", "300", "350");
-    calculate();
-    EXPECT_EQ(text("resultT1"), "573.15  K");
-    EXPECT_EQ(text("resultT2"), "623.15  K");
-    expectAllFilled();
-    expectNoNumberTextBroken();
-
-    // Halite dissolves last: the solid at the cotectic is on the NaCl-rich
-    // limb of the solvus at the lower temperature.
-    const double xs = Globals::Equality_solids(573.15, 0.1)[1];
-    EXPECT_EQ(text("resultNaCl1sol"), ui::Str(100 * xs));
-    EXPECT_EQ(text("resultKCl1sol"), ui::Str(100 * (1 - xs)));
-
-    // Every label shows the calculation's numbers.
-    const calculators::SalinityResult r =
-        calculators::salinityFromDissolution(0.1, 350 + 273.15, 300 + 273.15);
-    ASSERT_TRUE(r.bulkFound);
-    const struct {
-        const char* label;
-        double value;
-    } shown[] = {
-        {"resultNaCl1", r.cotecticLiquid.asNaCl},
-        {"resultKCl1", r.cotecticLiquid.asKCl},
-        {"resultNaCl1a", r.cotecticLiquid.massNaCl},
-        {"resultKCl1a", r.cotecticLiquid.massKCl},
-        {"resultNaCl1asol", r.cotecticSolid.massNaCl},
-        {"resultKCl1asol", r.cotecticSolid.massKCl},
-        {"resultNaCl2", r.bulk.asNaCl},
-        {"resultKCl2", r.bulk.asKCl},
-        {"resultNaCl2a", r.bulk.massNaCl},
-        {"resultKCl2a", r.bulk.massKCl},
-        {"resultNaCl2sol", r.finalSolid.asNaCl},
-        {"resultKCl2sol", r.finalSolid.asKCl},
-        {"resultNaCl2asol", r.finalSolid.massNaCl},
-        {"resultKCl2asol", r.finalSolid.massKCl},
+// Halite dissolving last (solid 0.9): the search along the line starts from
+// the lever rule between the melting of that solid and the cotectic
+// temperature, kept inside the segment; each liquidus from the empirical
+// temperature kept between 20 and 800 C (both bounds kept).
+TEST(SalinityCalc, WhereTheBulkAndTheLiquidusSearchesStart) {
+    const double Tm = anhydrousMeltingK(0.1, 10), lever = (Tm - 610) / (Tm - 600);
+    const std::array<double, 6> cases[] = {
+        // T1, T2, empirical seed, first and second point of the line, start of the liquidus search
+        {600, 610, 273.1499, lever, (lever + 1) / 2, 293.15}, // lever rule; the second point would pass 1
+        {700, 700, 273.15, 0.9, 0.95, 273.15},                // equal temperatures
+        {600, Tm + 20, 1093.15, 0.1, 0.15, 1093.15},          // final temperature above the melting
+        {Tm, Tm + 10, 1093.1501, 0.5, 0.55, 1073.15},         // cotectic at the melting: no lever rule
     };
-    for (const auto& s : shown)
-        EXPECT_EQ(text(s.label), ui::Str(s.value)) << s.label;
-
-    // The bulk liquid's liquidus is the typed halite temperature.
-    const double bulkNaCl = ui::Val(text("resultNaCl2")) / 100, bulkKCl = ui::Val(text("resultKCl2")) / 100;
-    const auto liquidus = Globals::Temperature_Liquidus(3, bulkNaCl, bulkKCl, 0.1, 620);
-    EXPECT_NEAR(liquidus[0], 623.15, 0.01); // the labels keep 7 digits
-    EXPECT_NEAR(100 * liquidus[1], ui::Val(text("resultNaCl2sol")), 1e-3);
-
-    QString path = testsupport::saveScreenshot(*w, "Salinities");
-    EXPECT_FALSE(path.isEmpty());
-    EXPECT_EQ(testsupport::clippedTexts(*w), QStringList());
+    for (auto [T1, T2, seedK, s0, s1, startK] : cases) {
+        Fake f{.seedK = seedK};
+        f.run(T2, T1);
+        ASSERT_GE(f.s.size(), 2u);
+        EXPECT_TRUE(std::fabs(f.s[0] - s0) < 1e-10 && std::fabs(f.s[1] - s1) < 1e-10) << T1 << " " << T2;
+        EXPECT_EQ(f.startsK, std::vector<double>(f.startsK.size(), startK)) << seedK;
+    }
 }
 
-TEST_F(SalinitiesWindow, TheCotecticLiquidIsTheSameWhicheverSaltDissolvesLast) {
-    enter("100", "300", "350");
-    calculate();
-    const QString haliteLast[] = {text("resultNaCl1"), text("resultKCl1")};
-    EXPECT_EQ(text("resultT1"), "573.15  K");
-    enter("100", "350", "300");
-    calculate();
-    EXPECT_EQ(text("resultT1"), "573.15  K");
-    EXPECT_NEAR(ui::Val(text("resultNaCl1")), ui::Val(haliteLast[0]), 1e-4);
-    EXPECT_NEAR(ui::Val(text("resultKCl1")), ui::Val(haliteLast[1]), 1e-4);
-    // Sylvite dissolves last: the KCl-rich solid.
-    EXPECT_LT(ui::Val(text("resultNaCl1sol")), 50);
-    EXPECT_LT(ui::Val(text("resultNaCl2sol")), 50);
+// What each run reached: the solid (A), the cotectic liquid (B), the bulk
+// liquid (C). A stage that fails stops the stages after it, and no liquidus
+// is asked for without a cotectic liquid.
+TEST(SalinityCalc, EachFailedStageStopsTheStagesAfterIt) {
+    const std::pair<Fake, const char*> cases[] = {
+        {{.pair = {0, 0}}, "---"},      // no solvus
+        {{.pair = {0.2, kInf}}, "---"}, // a solid that is not a number
+        {{.root = -1}, "A--"},          // no root between the bounds
+        {{.root = NAN}, "A--"},         // the inner failure: no liquid of 0 % salt
+        {{.liquidNaCl = NAN}, "A--"},   // a liquid that is not a number
+        {{.topK = 1300}, "AB-"},        // no point of the line has the final temperature as its liquidus
+        {{.failing = -1}, "AB-"},       // no liquidus anywhere
+        {{.solid = {0, 0}}, "AB-"},     // a liquidus without its solid
+        {{.solid = {kInf, 0}}, "AB-"},  // a solid that is not a number
+        {{.failing = 2}, "ABC"},        // a failing liquidus counts as 0 K: the search goes on
+    };
+    for (const auto& [fake, reached] : cases) {
+        Fake f = fake;
+        const SalinityResult r = f.run();
+        const std::string s = {r.solidFound ? 'A' : '-', r.liquidFound ? 'B' : '-', r.bulkFound ? 'C' : '-'};
+        EXPECT_EQ(s, reached) << &fake - &cases[0].first;
+        EXPECT_EQ(f.s.empty(), !r.liquidFound);
+    }
 }
 
-TEST_F(SalinitiesWindow, EqualTemperaturesMeanHaliteDissolvesLast) {
-    enter("0.1", "300", "300");
-    calculate();
-    EXPECT_EQ(text("resultT1"), "573.15  K");
-    EXPECT_EQ(text("resultT2"), "573.15  K");
-    expectAllFilled();
-    EXPECT_GT(ui::Val(text("resultNaCl1sol")), 90);
-    // The bulk is the cotectic liquid itself.
-    EXPECT_NEAR(ui::Val(text("resultNaCl2")), ui::Val(text("resultNaCl1")), 1e-4);
-    EXPECT_NEAR(ui::Val(text("resultKCl2")), ui::Val(text("resultKCl1")), 1e-4);
+// On the thermodynamic model: the salt dissolving last chooses the limb (a
+// tie counts as halite), and the bulk liquid lies on the line from that
+// solid to the cotectic liquid with the typed final temperature as its
+// liquidus (sought here from another start).
+TEST(SalinityCalc, ResultsAgreeWithTheModel) {
+    const std::array<double, 3> cases[] = {
+        {0.1, 350, 300}, {0.1, 300, 350}, {0.1, 300, 300}, {300, 700, 250}};
+    for (auto [P, haliteC, sylviteC] : cases) {
+        SCOPED_TRACE(testing::Message() << P << " MPa, halite " << haliteC << ", sylvite " << sylviteC);
+        const double Th = haliteC + kC, Ts = sylviteC + kC, T1 = std::min(Th, Ts), T2 = std::max(Th, Ts);
+        const SalinityResult r = salinityFromDissolution(P, Th, Ts);
+        ASSERT_TRUE(r.bulkFound);
+        const int field = Th < Ts ? 4 : 3;
+        EXPECT_TRUE(r.field == field && r.solidNaCl == Equality_solids(T1, P)[field == 3 ? 1 : 0]);
+        EXPECT_EQ(r.bulkH2O, r.s * r.cotectic.xH2O);
+        EXPECT_NEAR(r.bulkNaCl, r.solidNaCl + r.s * (r.cotectic.xNaCl - r.solidNaCl), 1e-15);
+        EXPECT_NEAR(Temperature_Liquidus(field, r.bulkNaCl, r.bulkKCl, P, T2 - 10)[0], T2, 1e-6 * T2);
+        const double g = r.bulkH2O * kMolarMassH2O + r.bulkNaCl * kMolarMassNaCl + r.bulkKCl * kMolarMassKCl;
+        EXPECT_NEAR(r.bulk.massKCl, 100 * r.bulkKCl * kMolarMassKCl / g, 1e-9); // g per mole of liquid
+    }
 }
 
-TEST_F(SalinitiesWindow, EveryEditEmptiesAllEighteenResults) {
-    for (const char* field : {"dataEntryP", "dataEntryTsyl", "dataEntryThal"}) {
-        SCOPED_TRACE(field);
+const QStringList kResults = {"resultT1",        "resultNaCl1",    "resultKCl1",     "resultNaCl1a",
+                              "resultKCl1a",     "resultNaCl1sol", "resultKCl1sol",  "resultNaCl1asol",
+                              "resultKCl1asol",  "resultT2",       "resultNaCl2",    "resultKCl2",
+                              "resultNaCl2a",    "resultKCl2a",    "resultNaCl2sol", "resultKCl2sol",
+                              "resultNaCl2asol", "resultKCl2asol"};
+
+class SalinitiesWindow : public testsupport::GuiTest {
+protected:
+    ui::Window& w() { return *Salinities(); }
+    QStringList results() { return calctest::texts(w(), kResults); }
+    void enter(const char* P, const char* sylC, const char* halC) {
+        for (auto [entry, text] :
+             {std::pair{"dataEntryP", P}, {"dataEntryTsyl", sylC}, {"dataEntryThal", halC}})
+            w().field(entry).setText(text);
+    }
+    void press() { testsupport::click(w().button("calculate")); }
+};
+
+// Return presses "calculate", not "phase diagram", though both are default
+// buttons; each label shows its value of the calculation.
+TEST_F(SalinitiesWindow, ReturnCalculatesAndEachLabelShowsItsValue) {
+    w().Show();
+    enter("0.1", "300", "350");
+    QTest::keyClick(&w().field("dataEntryThal"), Qt::Key_Return);
+    EXPECT_FALSE(testsupport::isShown("DetailsThermo"));
+    const SalinityResult r = salinityFromDissolution(0.1, 350 + kC, 300 + kC);
+    QStringList expected;
+    for (const auto& c : {r.cotecticLiquid, r.cotecticSolid, r.bulk, r.finalSolid})
+        expected << ui::Str(c.asNaCl) << ui::Str(c.asKCl) << ui::Str(c.massNaCl) << ui::Str(c.massKCl);
+    expected.insert(0, "573.15  K");
+    expected.insert(9, "623.15  K");
+    EXPECT_EQ(results(), expected);
+    EXPECT_EQ(testsupport::clippedTexts(w()), QStringList());
+    testsupport::saveScreenshot(w(), "Salinities-calculated");
+}
+
+TEST_F(SalinitiesWindow, EveryEditEmptiesAllEighteenResultsAndJunkShowsNoNumberText) {
+    for (const char* entry : {"dataEntryP", "dataEntryTsyl", "dataEntryThal"}) {
         enter("0.1", "300", "350");
-        calculate();
-        expectAllFilled();
-        typeInto(w->field(field), "."); // the same numbers: "300." is 300
-        expectAllEmpty();
-        calculate();
-        expectAllFilled();
-        QTest::keyClick(&w->field(field), Qt::Key_Backspace); // deleting is an edit too
-        expectAllEmpty();
+        press();
+        ASSERT_FALSE(results().contains(""));
+        testsupport::typeInto(w().field(entry), "."); // the same number
+        EXPECT_EQ(results(), QStringList(18, "")) << entry;
+    }
+    auto calculate = [&] { press(); }; // junk in every field
+    EXPECT_EQ(calctest::sweepJunk(w(), {"dataEntryP", "dataEntryTsyl", "dataEntryThal"}, calculate, "300"),
+              QStringList());
+}
+
+// Each label after a failure: a number (#), "out of range" (o), empty (-) or
+// untouched (=): the stages after a failed one do not run.
+TEST_F(SalinitiesWindow, EachFailedStageShowsOutOfRange) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"500", "600", "#o---o---#========"}, // above the crest of the solvus: no solid
+        {"10", "50", "#o---#####========"},   // from the NaCl-rich solid the cotectic search does not settle
+        {"825", "125", "##########o---o---"}, // sylvite at 825 C melts the KCl-rich solid: no bulk liquid
+        {"300", "1e999", "#########oo---o---"},  // no final temperature
+        {"-1e999", "300", "oo---o---#========"}, // no cotectic temperature
+    };
+    for (const auto& [sylviteC, haliteC, expected] : cases) {
+        enter("0.1", sylviteC, haliteC);
+        for (const QString& r : kResults)
+            w().label(r).setText("=");
+        press();
+        QString shown;
+        for (const QString& t : results())
+            shown += t == "=" ? "=" : t.isEmpty() ? "-" : t == "out of range" ? "o" : "#";
+        EXPECT_EQ(shown, expected) << sylviteC << " / " << haliteC;
     }
 }
 
-TEST_F(SalinitiesWindow, AboveTheSolvusCrestTheCotecticIsOutOfRange) {
-    enter("0.1", "500", "600");
-    for (const char* name : kFinalLabels)
-        w->label(name).setText("earlier"); // the last stage does not run
-    calculate();
-    EXPECT_EQ(text("resultT1"), "773.15  K");
-    EXPECT_EQ(text("resultT2"), "873.15  K");
-    EXPECT_EQ(text("resultNaCl1"), "out of range");
-    EXPECT_EQ(text("resultNaCl1sol"), "out of range");
-    for (const char* name :
-         {"resultKCl1", "resultNaCl1a", "resultKCl1a", "resultKCl1sol", "resultNaCl1asol", "resultKCl1asol"})
-        EXPECT_EQ(text(name), "") << name;
-    for (const char* name : kFinalLabels)
-        if (std::string(name) != "resultT2") {
-            EXPECT_EQ(text(name), "earlier") << name;
-        }
-    expectNoNumberTextBroken(); // plain texts in black
-    EXPECT_EQ(w->label("resultNaCl1").textSize(), 14);
-}
+const QStringList kCotecticResults = {"ResultNaCl",     "ResultKCl",     "ResultNaCla",     "ResultKCla",
+                                      "ResultNaClsol1", "ResultKClsol1", "ResultNaClsol1a", "ResultKClsol1a",
+                                      "ResultNaClsol2", "ResultKClsol2", "ResultNaClsol2a", "ResultKClsol2a"};
 
-TEST_F(SalinitiesWindow, NoCotecticLiquidFromTheNaClRichSolidAtTenDegrees) {
-    enter("0.1", "10", "50");
-    for (const char* name : kFinalLabels)
-        w->label(name).setText("earlier");
-    calculate();
-    EXPECT_EQ(text("resultNaCl1"), "out of range");
-    for (const char* name : {"resultKCl1", "resultNaCl1a", "resultKCl1a"})
-        EXPECT_EQ(text(name), "") << name;
-    for (const char* name : {"resultNaCl1sol", "resultKCl1sol", "resultNaCl1asol", "resultKCl1asol"})
-        EXPECT_NE(ui::Val(text(name)), 0.0) << name;
-    for (const char* name : kFinalLabels)
-        if (std::string(name) != "resultT2") {
-            EXPECT_EQ(text(name), "earlier") << name;
-        }
-}
-
-TEST_F(SalinitiesWindow, AFinalTemperatureThatNoLiquidOfTheLineHasIsOutOfRange) {
-    // Sylvite at 825 degC is above the melting of the KCl-rich solid.
-    enter("0.1", "825", "125");
-    calculate();
-    for (const char* name : kCotecticLabels)
-        EXPECT_NE(text(name), "") << name;
-    EXPECT_NE(text("resultNaCl1"), "out of range");
-    EXPECT_EQ(text("resultNaCl2"), "out of range");
-    EXPECT_EQ(text("resultNaCl2sol"), "out of range");
-    for (const char* name :
-         {"resultKCl2", "resultNaCl2a", "resultKCl2a", "resultKCl2sol", "resultNaCl2asol", "resultKCl2asol"})
-        EXPECT_EQ(text(name), "") << name;
-    EXPECT_EQ(text("resultT2"), "1098.15  K");
-}
-
-TEST_F(SalinitiesWindow, JunkInEveryFieldShowsNumbersOrItsOwnTexts) {
-    const QString junk[] = {"",     "abc",   "1e999", "-1e999", "-1e308", "1e308",   "nan",    "inf",
-                            "-inf", "1,5e2", ",",     "-",      "0",      "-273.15", "1e-320", "  42 ˚C"};
-    const QString valid[] = {"0.1", "300", "350"};
-    for (int field = 0; field < 3; ++field)
-        for (const QString& j : junk) {
-            SCOPED_TRACE(::testing::Message() << field << " " << j.toStdString());
-            QString in[3] = {valid[0], valid[1], valid[2]};
-            in[field] = j;
-            enter(in[0], in[1], in[2]);
-            calculate();
-            expectNoNumberTextBroken();
-            EXPECT_FALSE(text("resultT1").isEmpty());
-            EXPECT_FALSE(text("resultNaCl1sol").isEmpty());
-        }
-    for (const QString& j : junk) {
-        SCOPED_TRACE(j.toStdString());
-        enter(j, j, j);
-        calculate();
-        expectNoNumberTextBroken();
+class ThermoCotecticWindow : public testsupport::GuiTest {
+protected:
+    ui::Window& w() { return *Cotectic(); }
+    QStringList results() { return calctest::texts(w(), kCotecticResults); }
+    void calculate(const char* tC, const char* P) {
+        w().field("dataEntry1").setText(tC);
+        w().field("dataEntry2").setText(P);
+        testsupport::click(w().button("calculate1"));
     }
+};
+
+// Solid phase 1 is the NaCl-rich limb; the liquid, searched from the
+// KCl-rich one, is the same from it.
+TEST_F(ThermoCotecticWindow, SolidsAndLiquidAreTheModels) {
+    calculate("300", "100");
+    const auto pair = Equality_solids(573.15, 100);
+    const auto l = cotecticLiquid(pair[1], 573.15, 100);
+    ASSERT_TRUE(l.found);
+    constexpr double mNaCl = kMolarMassNaCl, mKCl = kMolarMassKCl;
+    std::vector<double> expected;
+    for (auto [xN, xK, xW] :
+         {std::tuple{l.xNaCl, l.xKCl, l.xH2O}, {pair[1], 1 - pair[1], 0.0}, {pair[0], 1 - pair[0], 0.0}}) {
+        const double g = xN * mNaCl + xK * mKCl + xW * kMolarMassH2O;
+        expected.insert(expected.end(), {100 * xN, 100 * xK, 100 * xN * mNaCl / g, 100 * xK * mKCl / g});
+    }
+    for (int i = 0; i < 12; ++i)
+        EXPECT_NEAR(ui::Val(results()[i]), expected[i], 1e-4) << kCotecticResults[i].toStdString();
+    EXPECT_EQ(testsupport::clippedTexts(w()), QStringList());
+    testsupport::saveScreenshot(w(), "Cotectic-calculated");
 }
 
-TEST_F(SalinitiesWindow, TemperaturesTooLargeForANumberAreOutOfRange) {
-    enter("0.1", "300", "1e999");
-    calculate();
-    EXPECT_EQ(text("resultT1"), "573.15  K");
-    EXPECT_EQ(text("resultT2"), "out of range");
-    EXPECT_EQ(text("resultNaCl2"), "out of range");
-    enter("0.1", "-1e999", "300");
-    calculate();
-    EXPECT_EQ(text("resultT1"), "out of range");
-    EXPECT_EQ(text("resultNaCl1"), "out of range");
+TEST_F(ThermoCotecticWindow, FailureTextsEditsAndJunk) {
+    calculate("600", "0.1");
+    EXPECT_EQ(results(), (QStringList{"", "", "", "", "Temperature exceeds", "", "", "", "maximum of solvus",
+                                      "", "", ""}));
+    EXPECT_EQ(calctest::look(w(), "ResultNaClsol1"), std::pair(ui::kRed, 11));
+    EXPECT_EQ(calctest::look(w(), "ResultNaClsol2"), std::pair(ui::kRed, 11));
+    EXPECT_EQ(testsupport::clippedTexts(w()), QStringList());
+    testsupport::saveScreenshot(w(), "Cotectic-above-crest");
+    testsupport::typeInto(w().field("dataEntry1"), "0");
+    EXPECT_EQ(results(), QStringList(12, ""));
+    calculate("300", "0.1");
+    EXPECT_EQ(calctest::look(w(), "ResultNaClsol2"), std::pair(ui::kBlack, 14));
+    testsupport::typeInto(w().field("dataEntry2"), "0");
+    EXPECT_EQ(results(), QStringList(12, ""));
+    // At 3000 MPa the search runs into liquids without KCl and never
+    // settles; the solids of the same press stand beside its failure text.
+    calculate("300", "3000");
+    EXPECT_EQ(results().mid(0, 5),
+              (QStringList{"out of range", "", "", "", ui::Str(100 * Equality_solids(573.15, 3000)[1])}));
+    auto press = [&] { testsupport::click(w().button("calculate1")); }; // junk in every field
+    EXPECT_EQ(calctest::sweepJunk(w(), {"dataEntry1", "dataEntry2"}, press), QStringList());
 }
 
 } // namespace
