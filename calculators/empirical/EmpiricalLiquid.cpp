@@ -1,5 +1,7 @@
 #include "calculators/empirical/EmpiricalLiquid.h"
 
+#include "calculators/SaltContent.h"
+
 #include "Globals.h"
 
 #include <cmath>
@@ -9,12 +11,6 @@ namespace calculators {
 bool EmpiricalLiquid::finite() const {
     return std::isfinite(xH2O) && std::isfinite(xNaCl) && std::isfinite(xKCl) && std::isfinite(wNaCl) &&
            std::isfinite(wKCl);
-}
-
-LiquidMassFractions liquidMassFractions(double xH2O, double xNaCl, double xKCl) {
-    const double S =
-        Globals::kMolarMassH2O * xH2O + Globals::kMolarMassNaCl * xNaCl + Globals::kMolarMassKCl * xKCl;
-    return {Globals::kMolarMassNaCl * xNaCl / S, Globals::kMolarMassKCl * xKCl / S};
 }
 
 double slvPressure(int fieldCode, double xH2O, double xNaCl, double xKCl, double temperatureK) {
@@ -29,9 +25,9 @@ EmpiricalLiquid empiricalLiquid(int fieldCode, double temperatureK, double saltR
     l.xH2O = Globals::Molefraction_H2O(fieldCode, temperatureK, R);
     l.xNaCl = R * (1 - l.xH2O);
     l.xKCl = (1 - R) * (1 - l.xH2O);
-    const LiquidMassFractions w = liquidMassFractions(l.xH2O, l.xNaCl, l.xKCl);
-    l.wNaCl = w.wNaCl;
-    l.wKCl = w.wKCl;
+    const SaltContent c = liquidContent(l.xH2O, l.xNaCl, l.xKCl);
+    l.wNaCl = c.massNaCl / 100;
+    l.wKCl = c.massKCl / 100;
     l.pressureMPa = slvPressure(fieldCode, l.xH2O, l.xNaCl, l.xKCl, temperatureK);
     return l;
 }

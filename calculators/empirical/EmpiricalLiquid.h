@@ -19,13 +19,6 @@ struct EmpiricalLiquid {
     bool saltsExceedLiquid() const { return xNaCl + xKCl > 1.0; }
 };
 
-// Mass fractions of NaCl and KCl in a liquid given as amount-of-substance
-// fractions, water included in the total mass.
-struct LiquidMassFractions {
-    double wNaCl, wKCl;
-};
-LiquidMassFractions liquidMassFractions(double xH2O, double xNaCl, double xKCl);
-
 // SLV pressure of a liquid saturated with the solid of fieldCode: the fit up
 // to 923.15 K, the composition relation above. Ice and hydrohalite have no
 // SLV pressure of note: the fit answers its floor of 0.1 MPa for them at

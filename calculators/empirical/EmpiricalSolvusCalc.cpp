@@ -1,5 +1,7 @@
 #include "calculators/empirical/EmpiricalSolvusCalc.h"
 
+#include "calculators/SaltContent.h"
+
 #include "Globals.h"
 
 #include <cmath>
@@ -25,9 +27,8 @@ double solvusCrestK() {
 SolvusSolid solvusSolid(double v) {
     // RatioSolvus answers with the amount-of-substance fraction of KCl; the
     // mass fraction follows with the molar masses.
-    const double kclGrams = v * Globals::kMolarMassKCl;
-    const double wKCl = kclGrams / (kclGrams + (1 - v) * Globals::kMolarMassNaCl);
-    return SolvusSolid{.asNaCl = 1 - v, .asKCl = v, .wNaCl = 1 - wKCl, .wKCl = wKCl};
+    const SaltContent c = solidContent(1 - v, v);
+    return SolvusSolid{.asNaCl = 1 - v, .asKCl = v, .wNaCl = c.massNaCl / 100, .wKCl = c.massKCl / 100};
 }
 
 SolvusResult empiricalSolvusAt(double temperatureK) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calculators/thermodynamic/CotecticLiquidSearch.h"
-#include "calculators/thermodynamic/SaltContent.h"
+#include "calculators/SaltContent.h"
 
 namespace calculators {
 

@@ -1,5 +1,7 @@
 #include "calculators/thermodynamic/SalinityCalc.h"
 
+#include "calculators/thermodynamic/LiquidusCalc.h"
+
 #include "DampedSecant.h"
 #include "Globals.h"
 
@@ -10,10 +12,6 @@ namespace calculators {
 namespace {
 
 namespace secant = Globals::secant;
-
-using Globals::kMolarMassH2O;
-using Globals::kMolarMassKCl;
-using Globals::kMolarMassNaCl;
 
 // Half secant steps along the line; equal residuals (a liquidus that fails
 // at both points gives T2 twice) halve the last move; only the relative step
@@ -37,30 +35,6 @@ double keepOnSegment(double s, double step) {
     if (!(s > 0)) s = (s - step) / 2;
     if (!(s < 1)) s = (s - step) + (1 - (s - step)) / 2;
     return s;
-}
-
-SaltContent liquidContent(double xH2O, double xNaCl, double xKCl) {
-    const double mass = xH2O * kMolarMassH2O + xNaCl * kMolarMassNaCl + xKCl * kMolarMassKCl;
-    return {100 * xNaCl, 100 * xKCl, 100 * xNaCl * kMolarMassNaCl / mass, 100 * xKCl * kMolarMassKCl / mass};
-}
-
-SaltContent solidContent(double xNaCl, double xKCl) {
-    const double mass = xNaCl * kMolarMassNaCl + xKCl * kMolarMassKCl;
-    return {100 * xNaCl, 100 * xKCl, 100 * xNaCl * kMolarMassNaCl / mass, 100 * xKCl * kMolarMassKCl / mass};
-}
-
-bool finite(const SaltContent& c) {
-    return std::isfinite(c.asNaCl) && std::isfinite(c.asKCl) && std::isfinite(c.massNaCl) &&
-           std::isfinite(c.massKCl);
-}
-
-// The start of the liquidus search: the empirical dissolution temperature,
-// kept between 20 and 800 degC where it is of no use (below 0 degC or above
-// 820 degC, and its failure value 0).
-double liquidusStartK(double seedK) {
-    if (seedK < 273.15) return 293.15;
-    if (seedK > 1093.15) return 1073.15;
-    return seedK;
 }
 
 } // namespace
@@ -100,7 +74,7 @@ SalinityResult salinityFromDissolution(double pressureMPa, double haliteK, doubl
     const double xs = r.field == 3 ? pair[1] : pair[0];
     const double k = 1 - xs;
     r.cotecticSolid = solidContent(xs, k);
-    if (!finite(r.cotecticSolid)) return r;
+    if (!r.cotecticSolid.finite()) return r;
     r.solidFound = true;
     r.solidNaCl = xs;
 
@@ -109,7 +83,7 @@ SalinityResult salinityFromDissolution(double pressureMPa, double haliteK, doubl
     if (!r.cotectic.found) return r;
     const double w = r.cotectic.xH2O, y1 = r.cotectic.xNaCl;
     r.cotecticLiquid = liquidContent(w, y1, r.cotectic.xKCl);
-    if (!finite(r.cotecticLiquid)) return r;
+    if (!r.cotecticLiquid.finite()) return r;
     r.liquidFound = true;
 
     // Stage C: the point of the line from the solid (s = 0) to the cotectic
@@ -126,7 +100,7 @@ SalinityResult salinityFromDissolution(double pressureMPa, double haliteK, doubl
         // back to the very same liquid, pass after pass; its liquidus (the
         // costly part) is the same too.
         if (!(evaluated && xNaCl == lastNaCl && xKCl == lastKCl)) {
-            const double startK = liquidusStartK(model.liquidusSeed(r.field, xNaCl, xKCl));
+            const double startK = liquidusStartTemperature(model.liquidusSeed(r.field, xNaCl, xKCl));
             liquidus = model.liquidus(r.field, xNaCl, xKCl, P, startK);
             evaluated = true;
             lastNaCl = xNaCl;
@@ -158,7 +132,7 @@ SalinityResult salinityFromDissolution(double pressureMPa, double haliteK, doubl
     if (!std::isfinite(T2) || !(std::fabs(T2 - liquidus[0]) <= kLiquidusMatch * T2)) return r;
     r.bulk = liquidContent(xH2O, xNaCl, xKCl);
     r.finalSolid = solidContent(z1, z2);
-    if (!finite(r.bulk) || !finite(r.finalSolid)) return r;
+    if (!r.bulk.finite() || !r.finalSolid.finite()) return r;
     r.bulkFound = true;
     r.bulkH2O = xH2O;
     r.bulkNaCl = xNaCl;

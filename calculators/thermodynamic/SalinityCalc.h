@@ -11,7 +11,7 @@
 #pragma once
 
 #include "calculators/thermodynamic/CotecticLiquidSearch.h"
-#include "calculators/thermodynamic/SaltContent.h"
+#include "calculators/SaltContent.h"
 
 #include <array>
 #include <functional>

@@ -327,10 +327,11 @@ TEST_F(CotecticWindow, TheSolvusLimbsOnTheHaliteSylviteLine) {
         // Each limb as the KCl amount-of-substance fraction and its mass %.
         for (auto [column, limb] : {std::pair{6, 3}, std::pair{11, 4}}) {
             const double v = Globals::RatioSolvus(limb, t + 273.15);
-            const double wK = v * 74.57143 / (v * 74.57143 + (1 - v) * 58.462468);
+            const double grams = v * 74.57143 + (1 - v) * 58.462468;
             EXPECT_EQ(results().mid(column, 5),
                       (QStringList{"anh. salt", ui::Str(100 * (1 - v)), ui::Str(100 * v),
-                                   ui::Str(100 * (1 - wK)), ui::Str(100 * wK)}))
+                                   ui::Str(100 * (1 - v) * 58.462468 / grams),
+                                   ui::Str(100 * v * 74.57143 / grams)}))
                 << t;
         }
     }
