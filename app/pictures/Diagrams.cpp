@@ -28,20 +28,6 @@ const QColor kIsothermColour(0x2a, 0x5d, 0xa8);
 const QColor kSolvusDot(0xf2, 0xc9, 0x1d);
 const QColor kExampleColour(0xc0, 0x20, 0x20);
 
-QFont font(int pixels, bool bold = false, bool italic = false) {
-    QFont f(ui::systemFontFamily());
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QPixmap blankPicture(QSize size) {
-    QPixmap picture(size);
-    picture.fill(Qt::white);
-    return picture;
-}
-
 void setUp(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -59,7 +45,7 @@ void dot(QPainter& p, QPointF at, const QColor& fill, double radius = 3.5) {
 void text(QPainter& p, QPointF at, const QString& s, int pixels,
           Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, const QColor& colour = kLineColour) {
     p.save();
-    p.setFont(font(pixels));
+    p.setFont(pictureFont(pixels));
     p.setPen(colour);
     const QRectF box(at.x() - 200, at.y() - 100, 400, 200);
     QRectF r = box;
@@ -188,7 +174,7 @@ std::vector<QPointF> reversed(std::vector<QPointF> v) {
 // corner, in mass fractions, with the invariant points numbered as in the
 // window's list.
 QPixmap drawStabilityFields(QSize size) {
-    QPixmap picture = blankPicture(size);
+    QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 
@@ -242,7 +228,7 @@ QPixmap drawStabilityFields(QSize size) {
 // 172: the five cotectic lines in mass fractions, with temperatures along the
 // halite + sylvite line and the region of the other four enlarged.
 QPixmap drawCotecticLines(QSize size) {
-    QPixmap picture = blankPicture(size);
+    QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 
@@ -320,7 +306,7 @@ QPixmap drawCotecticLines(QSize size) {
 // liquidus isotherms of halite and sylvite, the halite + sylvite line, the
 // anhydrous solvus, and the worked example of the window's text.
 QPixmap drawSlvPhaseDiagram(QSize size) {
-    QPixmap picture = blankPicture(size);
+    QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 
@@ -409,7 +395,7 @@ QPixmap drawSlvPhaseDiagram(QSize size) {
 // (c), its end points at the two pressures of the window's text (ec) and the
 // minimum line (m).
 QPixmap drawLiquidusSurface(QSize size) {
-    QPixmap picture = blankPicture(size);
+    QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 

@@ -2,10 +2,16 @@
 // that shows them. The diagrams are computed from the equations library.
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 #include <QSize>
 
 namespace pictures {
+
+// What every picture is drawn with: the program's text font at a pixel size,
+// and a white sheet.
+QFont pictureFont(int pixels, bool bold = false, bool italic = false);
+QPixmap whitePicture(QSize size);
 
 QPixmap drawLogo(QSize size);
 QPixmap drawComponents(QSize size);

@@ -15,20 +15,6 @@ namespace pictures {
 
 namespace {
 
-QFont font(int pixels, bool bold = false, bool italic = false) {
-    QFont f(ui::systemFontFamily());
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QPixmap whitePicture(QSize size) {
-    QPixmap picture(size);
-    picture.fill(Qt::white);
-    return picture;
-}
-
 // A salt cube seen from above and the side: three faces in three shades.
 void saltCube(QPainter& p, QPointF topLeft, double edge, const QColor& base) {
     const double depth = edge * 0.42;
@@ -73,11 +59,11 @@ QPixmap drawLogo(QSize size) {
     saltCube(p, QPointF(40, 46), 20, QColor(0xe4, 0xe8, 0xee));
 
     p.setPen(QColor(0x1e, 0x3a, 0x5a));
-    p.setFont(font(38, true));
+    p.setFont(pictureFont(38, true));
     p.drawText(QRectF(108, 6, size.width() - 110, 48), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Brinolith"));
     p.setPen(QColor(0x4a, 0x5a, 0x6a));
-    p.setFont(font(14, false, true));
+    p.setFont(pictureFont(14, false, true));
     p.drawText(QRectF(110, 52, size.width() - 112, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("fluid inclusions in H\u2082O\u2013NaCl\u2013KCl"));
     return picture;
@@ -88,7 +74,7 @@ QPixmap drawComponents(QSize size) {
     QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(font(13, true));
+    p.setFont(pictureFont(13, true));
     const QFontMetricsF fm(p.font());
     const QString parts[] = {QStringLiteral("H\u2082O"), QStringLiteral("\u2013"), QStringLiteral("NaCl"),
                              QStringLiteral("\u2013"), QStringLiteral("KCl")};

@@ -20,13 +20,6 @@ struct Section {
     std::vector<Entry> entries;
 };
 
-QFont font(int pixels, bool bold = false) {
-    QFont f(ui::systemFontFamily());
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 const QColor kBand(0xe3, 0xee, 0xf8);
 const QColor kInk(0x20, 0x20, 0x20);
 const QColor kTitle(0x1e, 0x3a, 0x5a);
@@ -36,7 +29,7 @@ int drawSections(QPainter& p, const std::vector<Section>& sections, int width) {
     constexpr int kMargin = 10, kSymbolWidth = 118, kGap = 3;
     int y = 4;
     for (const Section& s : sections) {
-        p.setFont(font(14, true));
+        p.setFont(pictureFont(14, true));
         const QRect band(0, y, width, 22);
         p.fillRect(band, kBand);
         p.setPen(kTitle);
@@ -47,13 +40,13 @@ int drawSections(QPainter& p, const std::vector<Section>& sections, int width) {
             const QString meaning = QString::fromUtf8(e.meaning);
             const bool across = *e.symbol == '\0';
             const int left = across ? kMargin : kMargin + kSymbolWidth;
-            p.setFont(font(13));
+            p.setFont(pictureFont(13));
             const QRect box(left, y, width - left - kMargin, 1000);
             const QRect used = p.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, meaning);
             p.setPen(kInk);
             p.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, meaning);
             if (!across) {
-                p.setFont(font(13, true));
+                p.setFont(pictureFont(13, true));
                 p.drawText(QRect(kMargin, y, kSymbolWidth - 6, used.height()), Qt::AlignLeft | Qt::AlignTop,
                            QString::fromUtf8(e.symbol));
             }
