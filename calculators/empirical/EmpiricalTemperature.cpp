@@ -5,8 +5,6 @@
 
 #include "Globals.h"
 
-#include <QSignalBlocker>
-
 namespace {
 
 using enum ui::Kind;
@@ -164,13 +162,10 @@ void EmpiricalTemperature::chooseScale(const char* radio, const char* unit) {
     if (!isOn(radio)) return;
     setText("StaticText1", QString::fromUtf8(unit));
     clear({"massNaCl", "massKCl", "asNaCl", "asKCl", "molNaCl", "molKCl"});
-    {
-        // Emptying the entries converts nothing: the table stays empty and the
-        // shared composition stays as last typed until the next keystroke.
-        const QSignalBlocker quiet1(&field("dataEntry1"));
-        const QSignalBlocker quiet2(&field("dataEntry2"));
-        clear({"dataEntry1", "dataEntry2"});
-    }
+    // Emptying an entry is a change of its text: the composition entry runs
+    // once more, now in the new scale, so the table and the shared
+    // composition show what the empty entries stand for (as in LIquidus).
+    clear({"dataEntry1", "dataEntry2"});
     clear({"Result1", "Result2"});
 }
 

@@ -76,19 +76,20 @@ TEST_F(TemperatureWindow, WhatClearsWhat) {
         type(i % 2 ? "dataEntry1" : "dataEntry2", "5");
         EXPECT_EQ(text("Result1") + text("Result2"), "") << i;
     }
-    // A scale empties entries, table and results but converts nothing: the
-    // composition shared with LIquidus stays as last typed.
+    // A scale empties entries and results; emptying an entry is a change of
+    // its text, so the table and the shared composition then show what the
+    // empty entries stand for: no salt.
     choose("Mole");
     type("dataEntry1", "12.5");
     type("dataEntry2", "3");
     EXPECT_EQ(ASnumber[0], 84.5);
-    const double mass1 = MASSnumber[1], molality2 = Mnumber[2];
     resultsFor("field1");
     choose("Molality");
-    EXPECT_EQ(cells().join("") + w().field("dataEntry1").text() + w().field("dataEntry2").text() +
-                  text("Result1") + text("Result2"),
+    EXPECT_EQ(w().field("dataEntry1").text() + w().field("dataEntry2").text() + text("Result1") +
+                  text("Result2"),
               "");
-    EXPECT_EQ(std::tuple(ASnumber[1], MASSnumber[1], Mnumber[2]), std::tuple(12.5, mass1, molality2));
+    EXPECT_EQ(cells().join(" "), "0 0 0 0 0 0");
+    EXPECT_EQ(std::tuple(ASnumber[1], ASnumber[2], MASSnumber[0]), std::tuple(0.0, 0.0, 100.0));
     EXPECT_EQ(w().label("StaticText2", 1).text(), "as %"); // a control array
 }
 
