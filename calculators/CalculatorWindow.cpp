@@ -1,5 +1,9 @@
 #include "CalculatorWindow.h"
 
+#include "calculators/CompositionEntry.h"
+
+#include "Globals.h"
+
 #include "app/Details1.h"
 #include "app/DetailsRef.h"
 #include "app/DetailsThermo.h"
@@ -37,6 +41,16 @@ void CalculatorWindow::showNumber(QAnyStringView name, double number, const QStr
 
 void CalculatorWindow::showCell(QAnyStringView name, double number) {
     showValue(name, std::isfinite(number) ? ui::Str(number) : QStringLiteral(" - "));
+}
+
+void CalculatorWindow::enterSalt(int k, QAnyStringView entry) {
+    using calculators::CompositionScale;
+    if (isOn("Mass")) ConvertComposition(k, CompositionScale::Mass, value(entry));
+    if (isOn("Mole")) ConvertComposition(k, CompositionScale::AmountOfSubstance, value(entry));
+    if (isOn("Molality")) ConvertComposition(k, CompositionScale::Molality, value(entry));
+    const bool defined = MolalityDefined();
+    showCell("molNaCl", defined ? Globals::Mnumber[1] : NAN);
+    showCell("molKCl", defined ? Globals::Mnumber[2] : NAN);
 }
 
 void CalculatorWindow::showValue(QAnyStringView name, const QString& text) {

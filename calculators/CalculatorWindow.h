@@ -73,6 +73,13 @@ public:
     void setTextColor(QAnyStringView label, unsigned colour);
     void setTextSize(QAnyStringView label, int size);
 
+    // The composition entry of the two windows that take a salt content
+    // (EmpiricalTemperature, LIquidus): converts what is typed in `entry` as
+    // salt k (1 NaCl, 2 KCl) in the scale of the radio that is on (Mass,
+    // Mole, Molality) into the shared composition, then shows the molality
+    // cells molNaCl and molKCl (" - " where the molality is undefined).
+    void enterSalt(int k, QAnyStringView entry);
+
     // The auxiliary windows behind the "units" and "phase diagram" buttons.
     void showUnits() const;
     void showFields() const;          // DetailsRef: "* phase diagram"

@@ -1,6 +1,5 @@
 #include "EmpiricalTemperature.h"
 
-#include "calculators/CompositionEntry.h"
 #include "calculators/empirical/EmpiricalTemperatureCalc.h"
 
 #include "Globals.h"
@@ -8,10 +7,8 @@
 namespace {
 
 using enum ui::Kind;
-using calculators::CompositionScale;
 using Globals::ASnumber;
 using Globals::MASSnumber;
-using Globals::Mnumber;
 
 const ui::WindowProperties kWindow =
     calculators::windowProperties("EmpiricalTemperature", "SLV surface H2O-NaCl-KCl", 450, 570);
@@ -127,35 +124,23 @@ void EmpiricalTemperature::field4_Action() {
     chooseSolid(4);
 }
 
-void EmpiricalTemperature::enterSalt(int k, const char* entry) {
-    if (isOn("Mass")) calculators::ConvertComposition(k, CompositionScale::Mass, value(entry));
-    if (isOn("Mole")) calculators::ConvertComposition(k, CompositionScale::AmountOfSubstance, value(entry));
-    if (isOn("Molality")) calculators::ConvertComposition(k, CompositionScale::Molality, value(entry));
-    showConversionTable();
-    clear({"Result1", "Result2"});
-}
-
-void EmpiricalTemperature::showConversionTable() {
-    // A value that a conversion could not compute is shown as " - ".
+void EmpiricalTemperature::enterComposition(int k, const char* entry) {
+    enterSalt(k, entry);
+    // This table marks nothing as out of range; a value that a conversion
+    // could not compute is shown as " - ".
     showCell("massNaCl", MASSnumber[1]);
     showCell("massKCl", MASSnumber[2]);
     showCell("asNaCl", ASnumber[1]);
     showCell("asKCl", ASnumber[2]);
-    if (calculators::MolalityDefined()) {
-        showCell("molNaCl", Mnumber[1]);
-        showCell("molKCl", Mnumber[2]);
-    } else {
-        showValue("molNaCl", QStringLiteral(" - "));
-        showValue("molKCl", QStringLiteral(" - "));
-    }
+    clear({"Result1", "Result2"});
 }
 
 void EmpiricalTemperature::dataEntry1_TextChange() {
-    enterSalt(1, "dataEntry1");
+    enterComposition(1, "dataEntry1");
 }
 
 void EmpiricalTemperature::dataEntry2_TextChange() {
-    enterSalt(2, "dataEntry2");
+    enterComposition(2, "dataEntry2");
 }
 
 void EmpiricalTemperature::chooseScale(const char* radio, const char* unit) {

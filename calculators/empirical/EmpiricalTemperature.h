@@ -23,8 +23,7 @@ public:
 
 private:
     void chooseSolid(int fieldCode);
-    void enterSalt(int k, const char* entry);
-    void showConversionTable();
+    void enterComposition(int k, const char* entry);
     void chooseScale(const char* radio, const char* unit);
 };
 

@@ -1,7 +1,6 @@
 #include "LIquidus.h"
 
 #include "LiquidusCalc.h"
-#include "calculators/CompositionEntry.h"
 
 #include "Globals.h"
 
@@ -10,10 +9,8 @@
 namespace {
 
 using enum ui::Kind;
-using calculators::CompositionScale;
 using Globals::ASnumber;
 using Globals::MASSnumber;
-using Globals::Mnumber;
 
 const ui::WindowProperties kWindow =
     calculators::windowProperties("LIquidus", "Liquidus H2O-NaCl-KCl System", 780, 480);
@@ -100,7 +97,6 @@ const ui::Binding kBindings[] = {
 };
 
 const QString kOutOfRange = QStringLiteral("out of range");
-const QString kUndefined = QStringLiteral(" - ");
 
 // A value of the model, or the window's failure text where it has none.
 QString resultText(double value) {
@@ -174,25 +170,14 @@ void LIquidus::showSaltPair(const char* naClCell, const char* kClCell, double na
         return;
     }
     // Back to the cell's own black size 16.
-    showValue(naClCell, std::isfinite(naCl) ? ui::Str(naCl) : kUndefined);
-    showValue(kClCell, std::isfinite(kCl) ? ui::Str(kCl) : kUndefined);
+    showCell(naClCell, naCl);
+    showCell(kClCell, kCl);
 }
 
 void LIquidus::enterComposition(int salt, const char* entry) {
-    if (isOn("Mass")) calculators::ConvertComposition(salt, CompositionScale::Mass, value(entry));
-    if (isOn("Mole"))
-        calculators::ConvertComposition(salt, CompositionScale::AmountOfSubstance, value(entry));
-    if (isOn("Molality")) calculators::ConvertComposition(salt, CompositionScale::Molality, value(entry));
-
+    enterSalt(salt, entry);
     showSaltPair("massNaCl", "massKCl", MASSnumber[1], MASSnumber[2]);
     showSaltPair("asNaCl", "asKCl", ASnumber[1], ASnumber[2]);
-    if (calculators::MolalityDefined()) {
-        setText("molNaCl", std::isfinite(Mnumber[1]) ? ui::Str(Mnumber[1]) : kUndefined);
-        setText("molKCl", std::isfinite(Mnumber[2]) ? ui::Str(Mnumber[2]) : kUndefined);
-    } else {
-        setText("molNaCl", kUndefined);
-        setText("molKCl", kUndefined);
-    }
     clearResults();
 }
 
