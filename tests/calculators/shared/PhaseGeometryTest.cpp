@@ -1,6 +1,6 @@
 // The curves of the diagrams agree with the points that the windows' texts
 // name, so that a picture and the text beside it tell the same story.
-#include "app/pictures/PhaseGeometry.h"
+#include "calculators/shared/pictures/PhaseGeometry.h"
 
 #include "Globals.h"
 
