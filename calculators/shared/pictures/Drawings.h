@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
+
+#include <vector>
 
 namespace pictures {
 
@@ -17,10 +20,29 @@ QPixmap drawLogo(QSize size);
 QPixmap drawComponents(QSize size);
 QPixmap drawFluidInclusion(QSize size);
 
-QPixmap drawStabilityFields(QSize size);
-QPixmap drawSlvPhaseDiagram(QSize size);
-QPixmap drawCotecticLines(QSize size);
-QPixmap drawLiquidusSurface(QSize size);
+// What a diagram put on its sheet, in its pixels, so that a test can see
+// that its words stand clear of its lines and of each other.
+struct Sketch {
+    struct Text {
+        QString text;
+        QRectF box; // the box the text takes, line height included
+    };
+    struct Line {
+        QString what; // "curve", "isotherm", "join", "axis", "tick", "leader", "frame"
+        std::vector<QPointF> points;
+        Qt::PenStyle style;
+    };
+    QRectF plot; // the frame of the plot or the triangle's bounding box
+    QRectF legend;
+    std::vector<Text> texts;
+    std::vector<Line> lines;
+    std::vector<QRectF> dots;
+};
+
+QPixmap drawStabilityFields(QSize size, Sketch* sketch = nullptr);
+QPixmap drawSlvPhaseDiagram(QSize size, Sketch* sketch = nullptr);
+QPixmap drawCotecticLines(QSize size, Sketch* sketch = nullptr);
+QPixmap drawLiquidusSurface(QSize size, Sketch* sketch = nullptr);
 
 QPixmap drawUnitsPage(int page, QSize size);
 
