@@ -2,6 +2,8 @@
 
 #include "Pictures.h"
 
+#include <QFontMetricsF>
+
 namespace {
 
 using enum ui::Kind;
@@ -26,10 +28,37 @@ const ui::Control kControls[] = {
 };
 // clang-format on
 
+// The second line of the binary eutectics continues the first: its thirty
+// leading blanks stand for " 3. Binary eutectics ", which a proportional font
+// draws wider. Qt widens a run of blanks only once by word spacing, so the
+// list is set a little more loosely instead: each character gets some letter
+// spacing and each gap between words gives it back, which leaves the gaps as
+// they were and moves the "=" below under the one above, whatever the font.
+void alignContinuation(QLabel& label) {
+    const QStringList lines = label.text().split(QLatin1Char('\n'));
+    const QString head = lines.value(4).section(QLatin1Char('='), 0, 0);
+    const QString blanks = lines.value(5).section(QLatin1Char('='), 0, 0);
+    QFont font = label.font();
+    // How far the "=" below falls short of the one above; linear in the spacing.
+    auto shortfall = [&](double spacing) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        font.setWordSpacing(-spacing);
+        const QFontMetricsF metrics(font);
+        return metrics.horizontalAdvance(head) - metrics.horizontalAdvance(blanks);
+    };
+    const double atNone = shortfall(0), perPixel = atNone - shortfall(1);
+    if (!(atNone > 0 && perPixel > 0)) return;
+    const double spacing = atNone / perPixel;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    font.setWordSpacing(-spacing);
+    label.setFont(font);
+}
+
 } // namespace
 
 DetailsRef::DetailsRef() : ui::Window(kWindow) {
     build(kControls);
+    alignContinuation(label("StaticText1"));
 }
 
 class DetailsRef* DetailsRef() {

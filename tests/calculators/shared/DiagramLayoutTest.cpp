@@ -3,11 +3,13 @@
 // the physics changes.
 #include "support/GuiTest.h"
 
+#include "calculators/shared/DetailsRef.h"
 #include "calculators/shared/pictures/Drawings.h"
 #include "calculators/shared/pictures/PhaseGeometry.h"
 
 #include "Globals.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <cmath>
@@ -108,6 +110,19 @@ TEST_F(GuiTest, TheHaliteSylviteLineTurnsDashedAtTheSolvusCrest) {
     }
     EXPECT_EQ(solidEnds, 1);
     EXPECT_EQ(dashedStarts, 1);
+}
+
+// " 3. Binary eutectics = ..." continues on the next line under its "=".
+TEST_F(GuiTest, TheBinaryEutecticsContinueUnderTheirEqualsSign) {
+    const QLabel& list = DetailsRef()->label("StaticText1");
+    const QStringList lines = list.text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 7);
+    const QFontMetricsF metrics(list.font());
+    const double above = metrics.horizontalAdvance(lines[4].section(QLatin1Char('='), 0, 0));
+    const double below = metrics.horizontalAdvance(lines[5].section(QLatin1Char('='), 0, 0));
+    EXPECT_NEAR(below, above, 1.0);
+    // The list keeps its text: the blanks are widened, not added.
+    EXPECT_TRUE(lines[5].startsWith(QString(30, QLatin1Char(' ')) + QLatin1Char('=')));
 }
 
 } // namespace
