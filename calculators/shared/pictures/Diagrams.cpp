@@ -448,9 +448,39 @@ QPixmap drawSlvPhaseDiagram(QSize size, Sketch* sketch) {
 
 // ---------------------------------------------------------------------------
 // 173: the liquidus surface of the salt-rich liquids in amount-of-substance
-// fractions, with the isotherms of 400 to 700 ˚C, the halite + sylvite line
-// (c), its end points at the two pressures of the window's text (ec) and the
-// minimum line (m).
+// fractions: the isotherms of 400 to 700 ˚C of the thermodynamic model at the
+// two pressures of the window's text, the halite + sylvite line (c), its end
+// points at those pressures (ec) and the minimum line (m).
+namespace {
+
+struct IsothermSet {
+    double pressureMPa;
+    Qt::PenStyle style;
+    QColor colour;
+    std::vector<geometry::ModelIsotherm> isotherms;
+};
+
+// The model takes most of a second for both sets: they are computed once, on
+// the first drawing, for the rest of the run.
+const std::vector<IsothermSet>& liquidusIsotherms() {
+    static const std::vector<IsothermSet> sets = [] {
+        const std::vector<double> temperatures{400, 500, 600, 700};
+        return std::vector<IsothermSet>{
+            {50, Qt::SolidLine, kIsothermColour, geometry::modelIsotherms(50, temperatures)},
+            {200, Qt::DashLine, QColor(0xb0, 0x50, 0x10), geometry::modelIsotherms(200, temperatures)},
+        };
+    }();
+    return sets;
+}
+
+// The end points of the halite + sylvite line as the window's text gives them.
+struct CotecticEnd {
+    double xNaCl, xKCl;
+};
+constexpr CotecticEnd kEnd50{0.2838, 0.3252}, kEnd200{0.2664, 0.3269};
+
+} // namespace
+
 QPixmap drawLiquidusSurface(QSize size, Sketch* sketch) {
     const Recording recording(sketch);
     QPixmap picture = whitePicture(size);
@@ -459,31 +489,58 @@ QPixmap drawLiquidusSurface(QSize size, Sketch* sketch) {
 
     const double side = size.width() - 40.0;
     const double height = side * std::sqrt(3.0) / 2.0;
-    const double left = 20, bottom = (size.height() + height) / 2.0 - 4;
+    const double left = 20, bottom = (size.height() + height) / 2.0 - 2;
     const Triangle tri{QPointF(left + side / 2, bottom - height), QPointF(left, bottom),
                        QPointF(left + side, bottom)};
+    if (sketch) sketch->plot = QRectF(tri.nacl.x(), tri.water.y(), side, height);
 
-    for (int t = 400; t <= 700; t += 100) {
-        const auto branches = geometry::isotherm(t);
-        for (const auto& branch : branches)
-            strokeLine(p, molePoints(tri, branch), kIsothermColour, 1.1);
-        if (!branches.front().empty())
-            text(p, tri.atMole(branches.front().front()) + QPointF(-4, 0), QString::number(t), 9,
-                 Qt::AlignRight | Qt::AlignVCenter, kIsothermColour);
+    const std::vector<IsothermSet>& sets = liquidusIsotherms();
+    for (const IsothermSet& set : sets)
+        for (const geometry::ModelIsotherm& iso : set.isotherms)
+            for (const auto& run : iso.runs)
+                strokeLine(p, molePoints(tri, run), set.colour, 1.1, set.style, QStringLiteral("isotherm"));
+    // Each temperature once, beside the H2O-NaCl edge between the starts of
+    // its two isotherms.
+    for (std::size_t i = 0; i < sets.front().isotherms.size(); ++i) {
+        const auto& a = sets[0].isotherms[i].runs;
+        const auto& b = sets[1].isotherms[i].runs;
+        if (a.empty() || b.empty()) continue;
+        const QPointF at = (tri.atMole(a.front().front()) + tri.atMole(b.front().front())) / 2;
+        text(p, at + QPointF(-4, 0), QString::number(sets[0].isotherms[i].tC), 9,
+             Qt::AlignRight | Qt::AlignVCenter, kIsothermColour);
     }
+
     const auto c = geometry::cotecticLine(5, 300, geometry::solvusCrestC());
     const auto m = geometry::cotecticLine(5, geometry::solvusCrestC(), geometry::kAnhydrousMinimumC);
     strokeLine(p, molePoints(tri, c), kLineColour, 1.8);
     strokeLine(p, molePoints(tri, m), kLineColour, 1.3, Qt::DashLine);
     tri.outline(p);
 
-    // End points of the halite + sylvite line at 50 and 200 MPa.
-    for (const auto& [xNaCl, xKCl] : {std::pair{0.2838, 0.3252}, std::pair{0.2664, 0.3269}})
-        dot(p, tri.at(xNaCl, xKCl), Qt::white, 3);
-    const QPointF ec = tri.at(0.2838, 0.3252);
-    text(p, ec + QPointF(12, -1), QStringLiteral("ec"), 11, Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, tri.atMole(geometry::cotecticLiquid(5, 400)) + QPointF(7, 0), QStringLiteral("c"), 11);
+    // The two end points lie some 4 pixels apart: small marks in the
+    // colours of their pressures, each named from its own side.
+    const QPointF ec50 = tri.at(kEnd50.xNaCl, kEnd50.xKCl), ec200 = tri.at(kEnd200.xNaCl, kEnd200.xKCl);
+    dot(p, ec50, Qt::white, 1.8);
+    dot(p, ec200, sets[1].colour, 1.8);
+    p.setPen(QPen(kLineColour, 0.7));
+    segment(p, ec50 + QPointF(3, 0), ec50 + QPointF(16, 0), QStringLiteral("leader"));
+    segment(p, ec200 + QPointF(-3, 0), ec200 + QPointF(-16, 0), QStringLiteral("leader"));
+    text(p, ec50 + QPointF(18, 0), QStringLiteral("ec"), 11, Qt::AlignLeft | Qt::AlignVCenter,
+         sets[0].colour);
+    text(p, ec200 + QPointF(-18, 0), QStringLiteral("ec"), 11, Qt::AlignRight | Qt::AlignVCenter,
+         sets[1].colour);
+    text(p, tri.atMole(geometry::cotecticLiquid(5, 330)) + QPointF(5, 0), QStringLiteral("c"), 11);
     text(p, tri.atMole(geometry::cotecticLiquid(5, 600)) + QPointF(7, 0), QStringLiteral("m"), 11);
+
+    // Legend: which isotherms belong to which pressure.
+    QRectF legend;
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const QPointF row(size.width() - 78.0, 12.0 + 14.0 * double(i));
+        strokeLine(p, {row, row + QPointF(22, 0)}, sets[i].colour, 1.1, sets[i].style,
+                   QStringLiteral("legend"));
+        legend |= text(p, row + QPointF(26, 0), QStringLiteral("%1 MPa").arg(sets[i].pressureMPa), 10);
+        legend |= QRectF(row - QPointF(0, 1), QSizeF(22, 2));
+    }
+    if (sketch) sketch->legend = legend;
 
     text(p, tri.water + QPointF(0, -3), QStringLiteral("H\u2082O"), 12, Qt::AlignHCenter | Qt::AlignBottom);
     text(p, tri.nacl + QPointF(0, 4), QStringLiteral("NaCl"), 12, Qt::AlignHCenter | Qt::AlignTop);

@@ -65,6 +65,7 @@ TEST_F(GuiTest, DiagramWordsStandClearOfLinesPointsAndEachOther) {
     } diagrams[] = {
         {170, &pictures::drawStabilityFields, QSize(252, 226)},
         {172, &pictures::drawCotecticLines, QSize(402, 346)},
+        {173, &pictures::drawLiquidusSurface, QSize(315, 280)},
     };
     for (const auto& d : diagrams) {
         SCOPED_TRACE(d.number);
@@ -123,6 +124,33 @@ TEST_F(GuiTest, TheBinaryEutecticsContinueUnderTheirEqualsSign) {
     EXPECT_NEAR(below, above, 1.0);
     // The list keeps its text: the blanks are widened, not added.
     EXPECT_TRUE(lines[5].startsWith(QString(30, QLatin1Char(' ')) + QLatin1Char('=')));
+}
+
+// The liquidus surface shows the isotherms at both pressures of its text, told
+// apart by pen and legend, and the two end points of the cotectic apart.
+TEST_F(GuiTest, TheLiquidusSurfaceShowsBothPressuresAndBothEndPoints) {
+    Sketch s;
+    pictures::drawLiquidusSurface(QSize(315, 280), &s);
+    int solid = 0, dashed = 0;
+    for (const Sketch::Line& l : s.lines)
+        if (l.what == "isotherm") (l.style == Qt::SolidLine ? solid : dashed) += 1;
+    EXPECT_GE(solid, 4);
+    EXPECT_GE(dashed, 4);
+    ASSERT_NE(find(s, "50 MPa"), nullptr);
+    ASSERT_NE(find(s, "200 MPa"), nullptr);
+    EXPECT_TRUE(s.legend.contains(find(s, "200 MPa")->box));
+    for (const char* t : {"400", "500", "600", "700"})
+        EXPECT_NE(find(s, t), nullptr) << t;
+    // Two "ec" labels, and no two marked points that touch.
+    int ec = 0;
+    for (const Sketch::Text& t : s.texts)
+        ec += t.text == "ec";
+    EXPECT_EQ(ec, 2);
+    ASSERT_GE(s.dots.size(), 2u);
+    for (std::size_t i = 0; i < s.dots.size(); ++i)
+        for (std::size_t j = i + 1; j < s.dots.size(); ++j)
+            EXPECT_GT(QLineF(s.dots[i].center(), s.dots[j].center()).length(),
+                      (s.dots[i].width() + s.dots[j].width()) / 2);
 }
 
 } // namespace
