@@ -197,10 +197,11 @@ double empiricalLiquidusC(double saltRatio, double salt) {
 // and i + 1: on the parabola through them and a neighbour, which follows the
 // curvature of the liquidus far better than a chord.
 double crossingAt(const std::vector<std::pair<double, double>>& samples, std::size_t i, double tC) {
-    const auto [s0, t0] = samples[i];
-    const auto [s1, t1] = samples[i + 1];
+    const double s0 = samples[i].first, t0 = samples[i].second;
+    const double s1 = samples[i + 1].first, t1 = samples[i + 1].second;
     if (samples.size() < 3) return s0 + (s1 - s0) * (tC - t0) / (t1 - t0);
-    const auto [s2, t2] = i + 2 < samples.size() ? samples[i + 2] : samples[i - 1];
+    const auto& third = i + 2 < samples.size() ? samples[i + 2] : samples[i - 1];
+    const double s2 = third.first, t2 = third.second;
     auto q = [&](double s) {
         return t0 * (s - s1) * (s - s2) / ((s0 - s1) * (s0 - s2)) +
                t1 * (s - s0) * (s - s2) / ((s1 - s0) * (s1 - s2)) +
