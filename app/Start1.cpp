@@ -1,7 +1,7 @@
 #include "Start1.h"
 
-#include "Pictures.h"
 #include "Start2.h"
+#include "calculators/shared/Pictures.h"
 
 namespace {
 

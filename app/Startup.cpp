@@ -1,8 +1,8 @@
 #include "Startup.h"
 
 #include "MenuBar1.h"
-#include "Pictures.h"
 #include "Start1.h"
+#include "calculators/shared/Pictures.h"
 
 #include "Globals.h"
 #include "ui/Window.h"

@@ -4,10 +4,10 @@
 
 #include "Globals.h"
 
-#include "app/Details1.h"
-#include "app/DetailsRef.h"
-#include "app/DetailsThermo.h"
-#include "app/Units.h"
+#include "calculators/shared/Details1.h"
+#include "calculators/shared/DetailsRef.h"
+#include "calculators/shared/DetailsThermo.h"
+#include "calculators/shared/Units.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "EmpiricalCotectic.h"
 
-#include "app/Pictures.h"
 #include "calculators/empirical/EmpiricalCotecticCalc.h"
+#include "calculators/shared/Pictures.h"
 
 #include <cmath>
 

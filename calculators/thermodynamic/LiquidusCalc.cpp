@@ -10,14 +10,6 @@ bool saltsOutOfRange(double naCl, double kCl) {
     return naCl + kCl > 100;
 }
 
-double liquidusStartTemperature(double empiricalK) {
-    // Written as "not at or above" so that a seed that is not a number starts
-    // from room temperature as a failed empirical search does.
-    if (!(empiricalK >= 273.15)) return 293.15;
-    if (empiricalK > 1093.15) return 1073.15;
-    return empiricalK;
-}
-
 namespace {
 
 // A liquid the model can be asked about: finite, non-negative salt

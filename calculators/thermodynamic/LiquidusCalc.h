@@ -5,6 +5,8 @@
 // pressure of the same liquid. No Qt: the LIquidus window shows the result.
 #pragma once
 
+#include "LiquidusSeed.h"
+
 namespace calculators {
 
 // A salt pair of the conversion table (mass % or amount-of-substance %)
@@ -12,11 +14,8 @@ namespace calculators {
 // as "out of range" and never calculated with.
 bool saltsOutOfRange(double naCl, double kCl);
 
-// The seed of the thermodynamic search from the empirical dissolution
-// temperature (K): below 273.15 K (also the 0 of a failed empirical search)
-// it becomes 293.15 K, above 1093.15 K it becomes 1073.15 K; both bounds
-// themselves are kept.
-double liquidusStartTemperature(double empiricalK);
+// The seed of the thermodynamic search, shared with every other caller.
+using Globals::liquidusStartTemperature;
 
 // The composition as the composition arrays hold it, in percent.
 struct SaltContents {

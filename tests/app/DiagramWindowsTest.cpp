@@ -3,11 +3,11 @@
 #include "support/GuiTest.h"
 #include "support/Windows.h"
 
-#include "app/Details1.h"
-#include "app/DetailsRef.h"
-#include "app/DetailsThermo.h"
 #include "app/Start1.h"
 #include "app/Start2.h"
+#include "calculators/shared/Details1.h"
+#include "calculators/shared/DetailsRef.h"
+#include "calculators/shared/DetailsThermo.h"
 
 namespace {
 

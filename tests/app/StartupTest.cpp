@@ -2,9 +2,9 @@
 #include "support/GuiTest.h"
 
 #include "Globals.h"
-#include "app/Pictures.h"
 #include "app/Start1.h"
 #include "app/Start2.h"
+#include "calculators/shared/Pictures.h"
 
 namespace {
 

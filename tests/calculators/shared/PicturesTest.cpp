@@ -2,8 +2,8 @@
 // a missing one leaves its control blank and is asked for again later.
 #include "support/GuiTest.h"
 
-#include "app/Pictures.h"
-#include "app/Units.h"
+#include "calculators/shared/Pictures.h"
+#include "calculators/shared/Units.h"
 
 #include <QImage>
 

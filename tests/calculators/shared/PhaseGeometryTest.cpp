@@ -1,10 +1,13 @@
 // The curves of the diagrams agree with the points that the windows' texts
 // name, so that a picture and the text beside it tell the same story.
-#include "app/pictures/PhaseGeometry.h"
+#include "calculators/shared/pictures/PhaseGeometry.h"
 
 #include "Globals.h"
+#include "LiquidusSeed.h"
 
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 namespace {
 
@@ -74,6 +77,64 @@ TEST(PhaseGeometry, CompositionsConvertBothWays) {
                  nWater = (1 - c.wNaCl - c.wKCl) / Globals::kMolarMassH2O;
     EXPECT_NEAR(nNaCl / (nNaCl + nKCl + nWater), c.xNaCl, 1e-15);
     EXPECT_NEAR(solvusCrestSolid().wKCl, Globals::MaxSolvus(1), 1e-15);
+}
+
+// The isotherms of the liquidus-surface diagram come from the thermodynamic
+// model at the two pressures its text names: every point lies on that
+// model's liquidus at that pressure, and the whole set takes about a second
+// at most, for it is drawn when its window first shows.
+TEST(PhaseGeometry, ModelIsothermsLieOnTheModelLiquidusAtTheirPressure) {
+    const std::vector<double> temperatures{400, 500, 600, 700};
+    // Processor time of this thread, so that a busy machine does not fail it.
+    auto cpuSeconds = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+    };
+    const double start = cpuSeconds();
+    const auto at50 = modelIsotherms(50, temperatures);
+    const auto at200 = modelIsotherms(200, temperatures);
+    const double seconds = cpuSeconds() - start;
+    EXPECT_LT(seconds, 1.2);
+    RecordProperty("seconds", std::to_string(seconds));
+
+    double largestShift = 0;
+    for (const auto* set : {&at50, &at200}) {
+        const double P = set == &at50 ? 50 : 200;
+        ASSERT_EQ(set->size(), temperatures.size());
+        for (std::size_t i = 0; i < set->size(); ++i) {
+            const ModelIsotherm& iso = (*set)[i];
+            SCOPED_TRACE(testing::Message() << iso.tC << " degC at " << P << " MPa");
+            EXPECT_EQ(iso.tC, temperatures[i]);
+            ASSERT_FALSE(iso.runs.empty());
+            // The isotherm crosses the triangle from the NaCl side to the KCl side.
+            EXPECT_GT(iso.runs.front().front().xNaCl, 0);
+            EXPECT_EQ(iso.runs.front().front().xKCl, 0);
+            EXPECT_EQ(iso.runs.back().back().xNaCl, 0);
+            for (const auto& run : iso.runs)
+                for (const Composition& c : run) {
+                    const double salt = c.xNaCl + c.xKCl;
+                    // Between the rays' samples the liquidus is taken as straight.
+                    EXPECT_NEAR(modelLiquidusC(c.xNaCl / salt, salt, P), iso.tC, 1.5);
+                    // Independently of the sampler: the model itself, asked as the
+                    // liquidus window asks it, in whichever field is hotter.
+                    double hottest = -1;
+                    for (int field : {3, 4}) {
+                        if ((field == 3 ? c.xNaCl : c.xKCl) <= 0) continue;
+                        const double seed =
+                            Globals::liquidusStartTemperature(Globals::FDP_Mirtox(field, c.xNaCl, c.xKCl));
+                        hottest = std::max(hottest,
+                                           Globals::Temperature_Liquidus(field, c.xNaCl, c.xKCl, P, seed)[0] -
+                                               273.15);
+                    }
+                    EXPECT_NEAR(hottest, iso.tC, 1.5);
+                }
+            const Composition a = at50[i].runs.front().front(), b = at200[i].runs.front().front();
+            largestShift = std::max(largestShift, std::abs(a.xNaCl - b.xNaCl));
+        }
+    }
+    // The pressure reaches the model: the two sets are not one.
+    EXPECT_GT(largestShift, 1e-4);
 }
 
 } // namespace

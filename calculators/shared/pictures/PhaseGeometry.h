@@ -50,6 +50,23 @@ std::vector<Composition> clippedToMass(const std::vector<Composition>& line, dou
 // to the halite + sylvite line (or to the anhydrous edge above its end).
 std::vector<std::vector<Composition>> isotherm(double tC);
 
+// The liquidus of the equilibrium-thermodynamics model (˚C) of the liquid of
+// SaltRatio x(NaCl)/(x(NaCl)+x(KCl)) and salt fraction 1 - x(H2O): the
+// higher of its halite and sylvite liquidus, each asked of
+// Temperature_Liquidus as the liquidus window asks it; NaN where the model
+// gives neither.
+double modelLiquidusC(double saltRatio, double salt, double pressureMPa);
+
+// The model's liquidus isotherms at one pressure, traced along rays of
+// constant SaltRatio from the H2O-NaCl edge to the H2O-KCl edge. An isotherm
+// comes in runs: it breaks where it leaves the liquid's field, as the
+// hottest ones do where they meet the anhydrous edge.
+struct ModelIsotherm {
+    double tC;
+    std::vector<std::vector<Composition>> runs;
+};
+std::vector<ModelIsotherm> modelIsotherms(double pressureMPa, const std::vector<double>& temperaturesC);
+
 // The anhydrous solid on limb 3 (NaCl-rich) or 4 (KCl-rich) of the solvus.
 Composition solvusSolid(int limb, double tC);
 Composition solvusCrestSolid();

@@ -2,7 +2,7 @@
 // height the user may change between 400 and 1450 pixels.
 #include "support/GuiTest.h"
 
-#include "app/Units.h"
+#include "calculators/shared/Units.h"
 
 namespace {
 

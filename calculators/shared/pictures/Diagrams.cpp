@@ -28,6 +28,27 @@ const QColor kIsothermColour(0x2a, 0x5d, 0xa8);
 const QColor kSolvusDot(0xf2, 0xc9, 0x1d);
 const QColor kExampleColour(0xc0, 0x20, 0x20);
 
+// The sketch of the diagram being drawn, when a test asked for one.
+Sketch* gSketch = nullptr;
+
+class Recording {
+public:
+    explicit Recording(Sketch* sketch) { gSketch = sketch; }
+    ~Recording() { gSketch = nullptr; }
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+};
+
+void record(const QString& what, std::vector<QPointF> points, Qt::PenStyle style) {
+    if (gSketch) gSketch->lines.push_back({what, std::move(points), style});
+}
+
+// A straight line in the painter's pen.
+void segment(QPainter& p, QPointF a, QPointF b, const QString& what) {
+    p.drawLine(a, b);
+    record(what, {a, b}, p.pen().style());
+}
+
 void setUp(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -40,10 +61,11 @@ void dot(QPainter& p, QPointF at, const QColor& fill, double radius = 3.5) {
     p.setBrush(fill);
     p.drawEllipse(at, radius, radius);
     p.restore();
+    if (gSketch) gSketch->dots.push_back(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius));
 }
 
-void text(QPainter& p, QPointF at, const QString& s, int pixels,
-          Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, const QColor& colour = kLineColour) {
+QRectF text(QPainter& p, QPointF at, const QString& s, int pixels,
+            Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, const QColor& colour = kLineColour) {
     p.save();
     p.setFont(pictureFont(pixels));
     p.setPen(colour);
@@ -53,8 +75,11 @@ void text(QPainter& p, QPointF at, const QString& s, int pixels,
     if (align & Qt::AlignRight) r.setRight(at.x());
     if (align & Qt::AlignTop) r.setTop(at.y());
     if (align & Qt::AlignBottom) r.setBottom(at.y());
-    p.drawText(r, int(align), s);
+    QRectF drawn;
+    p.drawText(r, int(align), s, &drawn);
     p.restore();
+    if (gSketch) gSketch->texts.push_back({s, drawn});
+    return drawn;
 }
 
 QPainterPath pathThrough(const std::vector<QPointF>& points) {
@@ -87,15 +112,15 @@ struct MassPlot {
     void axes(QPainter& p, double step, int labelPixels) const {
         p.save();
         p.setPen(QPen(kLineColour, 1));
-        p.drawLine(at(0, 0), at(maxNaCl, 0));
-        p.drawLine(at(0, 0), at(0, maxKCl));
+        segment(p, at(0, 0), at(maxNaCl, 0), QStringLiteral("axis"));
+        segment(p, at(0, 0), at(0, maxKCl), QStringLiteral("axis"));
         for (double v = 0; v <= maxNaCl + 1e-9; v += step) {
-            p.drawLine(at(v, 0), at(v, 0) + QPointF(0, 3));
+            segment(p, at(v, 0), at(v, 0) + QPointF(0, 3), QStringLiteral("tick"));
             text(p, at(v, 0) + QPointF(0, 4), QString::number(v, 'g', 2), labelPixels,
                  Qt::AlignHCenter | Qt::AlignTop);
         }
         for (double v = 0; v <= maxKCl + 1e-9; v += step) {
-            p.drawLine(at(0, v), at(0, v) - QPointF(3, 0));
+            segment(p, at(0, v), at(0, v) - QPointF(3, 0), QStringLiteral("tick"));
             text(p, at(0, v) - QPointF(5, 0), QString::number(v, 'g', 2), labelPixels,
                  Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -122,6 +147,7 @@ struct Triangle {
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(QPolygonF({water, nacl, kcl}));
         p.restore();
+        record(QStringLiteral("frame"), {water, nacl, kcl, water}, Qt::SolidLine);
     }
 };
 
@@ -139,13 +165,25 @@ std::vector<QPointF> molePoints(const Triangle& t, const std::vector<Composition
     return out;
 }
 
+// A dashed pen whose gaps show at the width of a curve: Qt's own dashes
+// close up on a bending line and read as solid.
+QPen linePen(const QColor& colour, double width, Qt::PenStyle style) {
+    QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+    if (style == Qt::DashLine) {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({3.0, 2.5});
+    }
+    return pen;
+}
+
 void strokeLine(QPainter& p, const std::vector<QPointF>& points, const QColor& colour, double width,
-                Qt::PenStyle style = Qt::SolidLine) {
+                Qt::PenStyle style = Qt::SolidLine, const QString& what = QStringLiteral("curve")) {
     p.save();
-    p.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(linePen(colour, width, style));
     p.setBrush(Qt::NoBrush);
     p.drawPath(pathThrough(points));
     p.restore();
+    record(what, points, style);
 }
 
 void fillRegion(QPainter& p, const std::vector<QPointF>& outline, const QColor& colour) {
@@ -173,12 +211,16 @@ std::vector<QPointF> reversed(std::vector<QPointF> v) {
 // 170: the fields of ice, hydrohalite, halite and sylvite near the water
 // corner, in mass fractions, with the invariant points numbered as in the
 // window's list.
-QPixmap drawStabilityFields(QSize size) {
+QPixmap drawStabilityFields(QSize size, Sketch* sketch) {
+    const Recording recording(sketch);
     QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 
-    const MassPlot plot{QRectF(34, 10, size.width() - 46, size.height() - 30), 0.30, 0.30};
+    // The names of the axes stand outside the plot: the right margin holds
+    // "NaCl", the top margin "KCl".
+    const MassPlot plot{QRectF(34, 22, size.width() - 66, size.height() - 42), 0.30, 0.30};
+    if (sketch) sketch->plot = plot.area;
     const auto line1 = geometry::cotecticLine(1, geometry::kEutecticC, geometry::kBinaryEutecticNaClC);
     const auto line2 = geometry::cotecticLine(2, geometry::kEutecticC, geometry::kBinaryEutecticKClC);
     const auto line3 = geometry::cotecticLine(3, geometry::kEutecticC, geometry::kPeritecticC);
@@ -201,38 +243,43 @@ QPixmap drawStabilityFields(QSize size) {
         strokeLine(p, *line, kLineColour, 1.6);
     plot.axes(p, 0.1, 10);
 
-    text(p, plot.at(0.07, 0.05), QStringLiteral("Ice"), 13, Qt::AlignCenter);
-    text(p, plot.at(0.16, 0.21), QStringLiteral("Sylvite"), 13, Qt::AlignCenter);
-    text(p, plot.at(0.275, 0.14), QStringLiteral("Halite"), 13, Qt::AlignCenter);
+    text(p, plot.at(0.06, 0.08), QStringLiteral("Ice"), 13, Qt::AlignCenter);
+    text(p, plot.at(0.075, 0.25), QStringLiteral("Sylvite"), 13, Qt::AlignCenter);
+    text(p, plot.at(0.262, 0.15), QStringLiteral("Halite"), 13, Qt::AlignCenter);
     // The hydrohalite field is a thin wedge: its name stands outside, with a
-    // pointer.
+    // pointer that passes between the numbers 1 and 3.
     p.setPen(QPen(kLineColour, 0.8));
-    p.drawLine(plot.at(0.192, 0.02), plot.at(0.228, 0.03));
-    text(p, plot.at(0.19, 0.02), QStringLiteral("Hydrohalite"), 11, Qt::AlignRight | Qt::AlignVCenter);
+    segment(p, plot.at(0.187, 0.031), plot.at(0.229, 0.03), QStringLiteral("leader"));
+    text(p, plot.at(0.183, 0.031), QStringLiteral("Hydrohalite"), 11, Qt::AlignRight | Qt::AlignVCenter);
 
     const QPointF eutectic = p1.front(), peritectic = p4.front();
     for (QPointF at : {eutectic, peritectic, p1.back(), p2.back(), p4.back()})
         dot(p, at, Qt::white, 3);
-    text(p, eutectic + QPointF(-6, 0), QStringLiteral("1"), 11, Qt::AlignRight | Qt::AlignVCenter);
-    text(p, peritectic + QPointF(-6, -2), QStringLiteral("2"), 11, Qt::AlignRight | Qt::AlignVCenter);
-    text(p, p1.back() + QPointF(0, 3), QStringLiteral("3"), 11, Qt::AlignHCenter | Qt::AlignTop);
-    text(p, p2.back() + QPointF(6, 4), QStringLiteral("3"), 11, Qt::AlignLeft | Qt::AlignTop);
-    text(p, p4.back() + QPointF(0, 3), QStringLiteral("4"), 11, Qt::AlignHCenter | Qt::AlignTop);
+    text(p, eutectic + QPointF(-7, 5), QStringLiteral("1"), 11, Qt::AlignRight | Qt::AlignVCenter);
+    text(p, peritectic + QPointF(-6, -4), QStringLiteral("2"), 11, Qt::AlignRight | Qt::AlignVCenter);
+    // The binary points on the NaCl axis are numbered above it, clear of the
+    // row of tick labels: 3 left of the ice + hydrohalite line, 4 right of
+    // the hydrohalite + halite line.
+    text(p, p1.back() + QPointF(-11, -2), QStringLiteral("3"), 11, Qt::AlignRight | Qt::AlignBottom);
+    text(p, p2.back() + QPointF(5, -4), QStringLiteral("3"), 11, Qt::AlignLeft | Qt::AlignBottom);
+    text(p, p4.back() + QPointF(5, -2), QStringLiteral("4"), 11, Qt::AlignLeft | Qt::AlignBottom);
 
-    text(p, plot.at(0.296, 0.05), QStringLiteral("NaCl"), 11, Qt::AlignRight | Qt::AlignBottom);
-    text(p, plot.at(0.006, 0.296), QStringLiteral("KCl"), 11, Qt::AlignLeft | Qt::AlignTop);
+    text(p, nacl + QPointF(4, -1), QStringLiteral("NaCl"), 11, Qt::AlignLeft | Qt::AlignBottom);
+    text(p, kcl + QPointF(4, -3), QStringLiteral("KCl"), 11, Qt::AlignLeft | Qt::AlignBottom);
     return picture;
 }
 
 // ---------------------------------------------------------------------------
 // 172: the five cotectic lines in mass fractions, with temperatures along the
 // halite + sylvite line and the region of the other four enlarged.
-QPixmap drawCotecticLines(QSize size) {
+QPixmap drawCotecticLines(QSize size, Sketch* sketch) {
+    const Recording recording(sketch);
     QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 
     const MassPlot plot{QRectF(36, 14, size.width() - 52, size.height() - 40), 1.0, 1.0};
+    if (sketch) sketch->plot = plot.area;
     const auto line1 = geometry::cotecticLine(1, geometry::kEutecticC, geometry::kBinaryEutecticNaClC);
     const auto line2 = geometry::cotecticLine(2, geometry::kEutecticC, geometry::kBinaryEutecticKClC);
     const auto line3 = geometry::cotecticLine(3, geometry::kEutecticC, geometry::kPeritecticC);
@@ -241,8 +288,8 @@ QPixmap drawCotecticLines(QSize size) {
     const auto above = geometry::cotecticLine(5, geometry::solvusCrestC(), geometry::kAnhydrousMinimumC);
 
     // The anhydrous edge: no water left.
-    p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
-    p.drawLine(plot.at(1, 0), plot.at(0, 1));
+    p.setPen(linePen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
+    segment(p, plot.at(1, 0), plot.at(0, 1), QStringLiteral("join"));
     plot.axes(p, 0.2, 10);
 
     strokeLine(p, plot.points(below), kLineColour, 1.8);
@@ -253,15 +300,19 @@ QPixmap drawCotecticLines(QSize size) {
     for (int t = 100; t <= 600; t += 100) {
         const Composition c = geometry::cotecticLiquid(5, t);
         dot(p, plot.at(c), Qt::white, 3);
+        // Near the anhydrous join the labels move off the line's path: 500
+        // to its left, 600 below its end.
         if (t == 600)
-            text(p, plot.at(c) + QPointF(0, -5), QString::number(t), 10, Qt::AlignHCenter | Qt::AlignBottom);
+            text(p, plot.at(c) + QPointF(3, 8), QString::number(t), 10, Qt::AlignLeft | Qt::AlignTop);
+        else if (t == 500)
+            text(p, plot.at(c) + QPointF(-8, -3), QString::number(t), 10, Qt::AlignRight | Qt::AlignVCenter);
         else
             text(p, plot.at(c) + QPointF(6, 0), QString::number(t), 10, Qt::AlignLeft | Qt::AlignVCenter);
     }
     const Composition minimum = geometry::cotecticLiquid(5, geometry::kAnhydrousMinimumC);
     dot(p, plot.at(minimum), Qt::white, 3);
-    text(p, plot.at(minimum) + QPointF(6, 2), QStringLiteral("656 \u02daC"), 10,
-         Qt::AlignLeft | Qt::AlignTop);
+    text(p, plot.at(minimum) + QPointF(5, -5), QStringLiteral("656 \u02daC"), 10,
+         Qt::AlignLeft | Qt::AlignBottom);
     text(p, plot.at(geometry::cotecticLiquid(5, 300)) + QPointF(-8, -6), QStringLiteral("5"), 12,
          Qt::AlignRight | Qt::AlignBottom);
     text(p, plot.at(geometry::cotecticLiquid(5, 530)) + QPointF(-8, -8), QStringLiteral("minimum line"), 10,
@@ -275,6 +326,9 @@ QPixmap drawCotecticLines(QSize size) {
     p.setBrush(Qt::white);
     p.drawRect(inset);
     p.restore();
+    record(QStringLiteral("frame"),
+           {inset.topLeft(), inset.topRight(), inset.bottomRight(), inset.bottomLeft(), inset.topLeft()},
+           Qt::SolidLine);
     p.setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 0.8, Qt::DotLine));
     p.drawRect(QRectF(plot.at(0.0, 0.24), plot.at(0.30, 0.0)));
     zoom.axes(p, 0.1, 9);
@@ -282,20 +336,22 @@ QPixmap drawCotecticLines(QSize size) {
     for (const auto* line : {&line1, &line2, &line3, &line4, &z5})
         strokeLine(p, zoom.points(*line), kLineColour, 1.3);
     text(p, zoom.at(0.205, 0.015), QStringLiteral("1"), 9, Qt::AlignRight | Qt::AlignVCenter);
-    text(p, zoom.at(0.09, 0.14), QStringLiteral("2"), 9, Qt::AlignCenter);
-    text(p, zoom.at(0.205, 0.09), QStringLiteral("3"), 9, Qt::AlignCenter);
+    text(p, zoom.at(0.09, 0.17), QStringLiteral("2"), 9, Qt::AlignCenter);
+    text(p, zoom.at(0.19, 0.10), QStringLiteral("3"), 9, Qt::AlignCenter);
     text(p, zoom.at(0.255, 0.045), QStringLiteral("4"), 9, Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, zoom.at(0.175, 0.20), QStringLiteral("5"), 9, Qt::AlignCenter);
+    text(p, zoom.at(0.20, 0.20), QStringLiteral("5"), 9, Qt::AlignLeft | Qt::AlignVCenter);
 
-    // Legend.
+    // The legend stands beyond the anhydrous join, where no liquid lies.
     const QStringList names = {QStringLiteral("1 Ice + Hydrohalite"), QStringLiteral("2 Ice + Sylvite"),
                                QStringLiteral("3 Hydrohalite + Sylvite"),
                                QStringLiteral("4 Hydrohalite + Halite"),
                                QStringLiteral("5 Halite + Sylvite")};
+    QRectF legend;
     for (int i = 0; i < names.size(); ++i)
-        text(p, QPointF(plot.at(0.6, 0).x(), plot.at(0, 0.56).y() + 13.0 * i), names[i], 10);
+        legend |= text(p, QPointF(plot.at(0.645, 0).x(), inset.bottom() + 12 + 13.0 * i), names[i], 10);
+    if (sketch) sketch->legend = legend;
 
-    text(p, QPointF(plot.area.right(), size.height() - 2), QStringLiteral("w(NaCl)"), 11,
+    text(p, QPointF(plot.area.right() - 10, size.height() - 2), QStringLiteral("w(NaCl)"), 11,
          Qt::AlignRight | Qt::AlignBottom);
     text(p, QPointF(plot.area.left() + 8, 2), QStringLiteral("w(KCl)"), 11, Qt::AlignLeft | Qt::AlignTop);
     return picture;
@@ -305,7 +361,8 @@ QPixmap drawCotecticLines(QSize size) {
 // 171: the SLV surface of the salt-rich part of the system in mass fractions:
 // liquidus isotherms of halite and sylvite, the halite + sylvite line, the
 // anhydrous solvus, and the worked example of the window's text.
-QPixmap drawSlvPhaseDiagram(QSize size) {
+QPixmap drawSlvPhaseDiagram(QSize size, Sketch* sketch) {
+    const Recording recording(sketch);
     QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
@@ -364,7 +421,7 @@ QPixmap drawSlvPhaseDiagram(QSize size) {
     // the T2 isotherm.
     const geometry::Example ex = geometry::workedExample(400, 600);
     p.setPen(QPen(kExampleColour, 1.2, Qt::DashLine));
-    p.drawLine(tri.atMass(ex.cotectic), tri.atMass(ex.halite));
+    segment(p, tri.atMass(ex.cotectic), tri.atMass(ex.halite), QStringLiteral("leader"));
     strokeLine(p, massPoints(tri, geometry::isotherm(600).front()), kExampleColour, 1.6);
     dot(p, tri.atMass(ex.cotectic), Qt::white, 3.5);
     dot(p, tri.atMass(ex.halite), kSolvusDot, 3.5);
@@ -391,41 +448,99 @@ QPixmap drawSlvPhaseDiagram(QSize size) {
 
 // ---------------------------------------------------------------------------
 // 173: the liquidus surface of the salt-rich liquids in amount-of-substance
-// fractions, with the isotherms of 400 to 700 ˚C, the halite + sylvite line
-// (c), its end points at the two pressures of the window's text (ec) and the
-// minimum line (m).
-QPixmap drawLiquidusSurface(QSize size) {
+// fractions: the isotherms of 400 to 700 ˚C of the thermodynamic model at the
+// two pressures of the window's text, the halite + sylvite line (c), its end
+// points at those pressures (ec) and the minimum line (m).
+namespace {
+
+struct IsothermSet {
+    double pressureMPa;
+    Qt::PenStyle style;
+    QColor colour;
+    std::vector<geometry::ModelIsotherm> isotherms;
+};
+
+// The model takes most of a second for both sets: they are computed once, on
+// the first drawing, for the rest of the run.
+const std::vector<IsothermSet>& liquidusIsotherms() {
+    static const std::vector<IsothermSet> sets = [] {
+        const std::vector<double> temperatures{400, 500, 600, 700};
+        return std::vector<IsothermSet>{
+            {50, Qt::SolidLine, kIsothermColour, geometry::modelIsotherms(50, temperatures)},
+            {200, Qt::DashLine, QColor(0xb0, 0x50, 0x10), geometry::modelIsotherms(200, temperatures)},
+        };
+    }();
+    return sets;
+}
+
+// The end points of the halite + sylvite line as the window's text gives them.
+struct CotecticEnd {
+    double xNaCl, xKCl;
+};
+constexpr CotecticEnd kEnd50{0.2838, 0.3252}, kEnd200{0.2664, 0.3269};
+
+} // namespace
+
+QPixmap drawLiquidusSurface(QSize size, Sketch* sketch) {
+    const Recording recording(sketch);
     QPixmap picture = whitePicture(size);
     QPainter p(&picture);
     setUp(p);
 
     const double side = size.width() - 40.0;
     const double height = side * std::sqrt(3.0) / 2.0;
-    const double left = 20, bottom = (size.height() + height) / 2.0 - 4;
+    const double left = 20, bottom = (size.height() + height) / 2.0 - 2;
     const Triangle tri{QPointF(left + side / 2, bottom - height), QPointF(left, bottom),
                        QPointF(left + side, bottom)};
+    if (sketch) sketch->plot = QRectF(tri.nacl.x(), tri.water.y(), side, height);
 
-    for (int t = 400; t <= 700; t += 100) {
-        const auto branches = geometry::isotherm(t);
-        for (const auto& branch : branches)
-            strokeLine(p, molePoints(tri, branch), kIsothermColour, 1.1);
-        if (!branches.front().empty())
-            text(p, tri.atMole(branches.front().front()) + QPointF(-4, 0), QString::number(t), 9,
-                 Qt::AlignRight | Qt::AlignVCenter, kIsothermColour);
+    const std::vector<IsothermSet>& sets = liquidusIsotherms();
+    for (const IsothermSet& set : sets)
+        for (const geometry::ModelIsotherm& iso : set.isotherms)
+            for (const auto& run : iso.runs)
+                strokeLine(p, molePoints(tri, run), set.colour, 1.1, set.style, QStringLiteral("isotherm"));
+    // Each temperature once, beside the H2O-NaCl edge between the starts of
+    // its two isotherms.
+    for (std::size_t i = 0; i < sets.front().isotherms.size(); ++i) {
+        const auto& a = sets[0].isotherms[i].runs;
+        const auto& b = sets[1].isotherms[i].runs;
+        if (a.empty() || b.empty()) continue;
+        const QPointF at = (tri.atMole(a.front().front()) + tri.atMole(b.front().front())) / 2;
+        text(p, at + QPointF(-4, 0), QString::number(sets[0].isotherms[i].tC), 9,
+             Qt::AlignRight | Qt::AlignVCenter, kIsothermColour);
     }
+
     const auto c = geometry::cotecticLine(5, 300, geometry::solvusCrestC());
     const auto m = geometry::cotecticLine(5, geometry::solvusCrestC(), geometry::kAnhydrousMinimumC);
     strokeLine(p, molePoints(tri, c), kLineColour, 1.8);
     strokeLine(p, molePoints(tri, m), kLineColour, 1.3, Qt::DashLine);
     tri.outline(p);
 
-    // End points of the halite + sylvite line at 50 and 200 MPa.
-    for (const auto& [xNaCl, xKCl] : {std::pair{0.2838, 0.3252}, std::pair{0.2664, 0.3269}})
-        dot(p, tri.at(xNaCl, xKCl), Qt::white, 3);
-    const QPointF ec = tri.at(0.2838, 0.3252);
-    text(p, ec + QPointF(12, -1), QStringLiteral("ec"), 11, Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, tri.atMole(geometry::cotecticLiquid(5, 400)) + QPointF(7, 0), QStringLiteral("c"), 11);
+    // The two end points lie some 4 pixels apart: small marks in the
+    // colours of their pressures, each named from its own side.
+    const QPointF ec50 = tri.at(kEnd50.xNaCl, kEnd50.xKCl), ec200 = tri.at(kEnd200.xNaCl, kEnd200.xKCl);
+    dot(p, ec50, Qt::white, 1.8);
+    dot(p, ec200, sets[1].colour, 1.8);
+    p.setPen(QPen(kLineColour, 0.7));
+    segment(p, ec50 + QPointF(3, 0), ec50 + QPointF(16, 0), QStringLiteral("leader"));
+    segment(p, ec200 + QPointF(-3, 0), ec200 + QPointF(-16, 0), QStringLiteral("leader"));
+    text(p, ec50 + QPointF(18, 0), QStringLiteral("ec"), 11, Qt::AlignLeft | Qt::AlignVCenter,
+         sets[0].colour);
+    text(p, ec200 + QPointF(-18, 0), QStringLiteral("ec"), 11, Qt::AlignRight | Qt::AlignVCenter,
+         sets[1].colour);
+    text(p, tri.atMole(geometry::cotecticLiquid(5, 330)) + QPointF(5, 0), QStringLiteral("c"), 11);
     text(p, tri.atMole(geometry::cotecticLiquid(5, 600)) + QPointF(7, 0), QStringLiteral("m"), 11);
+
+    // Legend: which isotherms belong to which pressure.
+    QRectF legend;
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const QPointF row(size.width() - 78.0, 12.0 + 14.0 * double(i));
+        strokeLine(p, {row, row + QPointF(22, 0)}, sets[i].colour, 1.1, sets[i].style,
+                   QStringLiteral("legend"));
+        legend |= text(p, row + QPointF(26, 0), QStringLiteral("%1 MPa").arg(sets[i].pressureMPa), 10);
+        legend |= QRectF(row - QPointF(0, 1), QSizeF(22, 2));
+    }
+    if (sketch) sketch->legend = legend;
 
     text(p, tri.water + QPointF(0, -3), QStringLiteral("H\u2082O"), 12, Qt::AlignHCenter | Qt::AlignBottom);
     text(p, tri.nacl + QPointF(0, 4), QStringLiteral("NaCl"), 12, Qt::AlignHCenter | Qt::AlignTop);
