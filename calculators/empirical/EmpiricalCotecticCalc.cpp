@@ -43,7 +43,7 @@ CotecticResult empiricalCotectic(int line, double temperatureC) {
     r.temperatureK = T;
     const double R = Globals::Cotectic_Exact(line, T);
     r.liquid = empiricalLiquid(l.phase, T, R);
-    r.liquidInRange = std::isfinite(T) && ratioFound(R) && r.liquid.finite() && !r.liquid.saltsExceedLiquid();
+    r.liquidInRange = std::isfinite(T) && ratioFound(R) && r.liquid.finite() && !r.liquid.impossible();
 
     r.solid1.kind = l.solid1;
     r.solid2.kind = l.solid2;

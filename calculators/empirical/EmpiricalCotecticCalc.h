@@ -40,8 +40,8 @@ struct CotecticResult {
     bool lineChosen = false; // false: nothing to show
     double temperatureK = 0;
     // False when the liquid cannot be shown: the cotectic search failed, the
-    // salts leave no water, or the numbers are not finite. It then has no
-    // pressure either.
+    // composition is one no liquid has, or the numbers are not finite. It
+    // then has no pressure either.
     bool liquidInRange = false;
     EmpiricalLiquid liquid;
     CotecticSolid solid1, solid2;
