@@ -43,6 +43,7 @@ template <class Show> void overGrid(const char* window, const Show& show) {
 void solvus() {
     overGrid("solvus", [](double T, double P) {
         const SolvusCalculation r = thermodynamicSolvus(T, P);
+        if (r.temperatureOutOfRange) return word("out-of-range");
         if (!r.found) return word("exceeds-maximum");
         solidSolution(r.phase1);
         solidSolution(r.phase2);
@@ -53,6 +54,7 @@ void solvus() {
 void cotectic() {
     overGrid("cotectic-thermo", [](double T, double P) {
         const CotecticResult r = cotecticAt(T, P);
+        if (r.temperatureOutOfRange) return word("out-of-range");
         if (!r.solvusFound) return word("exceeds-maximum");
         content(r.naclRichSolid);
         content(r.kclRichSolid);
