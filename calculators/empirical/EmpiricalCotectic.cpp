@@ -189,9 +189,12 @@ void EmpiricalCotectic::showSolid(char column, const calculators::CotecticSolid&
     case None:
         return;
     case MinimumLine:
+    case OutOfRange:
         // Above the crest of the solvus the two solids are one solid solution;
-        // the name labels stay as the last edit left them (empty).
-        setText(rows[0], QStringLiteral("minimum line"));
+        // at or below absolute zero there is none. The name labels stay as
+        // the last edit left them (empty).
+        setText(rows[0],
+                solid.kind == MinimumLine ? QStringLiteral("minimum line") : QStringLiteral("out of range"));
         for (int i = 1; i < 4; ++i)
             setText(rows[i], QString());
         return;

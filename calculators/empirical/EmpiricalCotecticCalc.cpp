@@ -41,9 +41,14 @@ CotecticResult empiricalCotectic(int line, double temperatureC) {
 
     r.lineChosen = true;
     r.temperatureK = T;
+    if (T <= 0) {
+        // The fits give numbers there all the same; no phase exists.
+        r.solid1.kind = r.solid2.kind = CotecticSolidKind::OutOfRange;
+        return r;
+    }
     const double R = Globals::Cotectic_Exact(line, T);
     r.liquid = empiricalLiquid(l.phase, T, R);
-    r.liquidInRange = std::isfinite(T) && ratioFound(R) && r.liquid.finite() && !r.liquid.saltsExceedLiquid();
+    r.liquidInRange = std::isfinite(T) && ratioFound(R) && r.liquid.finite() && !r.liquid.impossible();
 
     r.solid1.kind = l.solid1;
     r.solid2.kind = l.solid2;

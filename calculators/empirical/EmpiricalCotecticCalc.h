@@ -29,6 +29,7 @@ enum class CotecticSolidKind {
     Sylvite,
     SolvusLimb,  // the anhydrous solid on one limb of the solvus
     MinimumLine, // at and above the crest of the solvus: one solid solution
+    OutOfRange,  // at or below absolute zero: no solid at all
 };
 
 struct CotecticSolid {
@@ -39,9 +40,10 @@ struct CotecticSolid {
 struct CotecticResult {
     bool lineChosen = false; // false: nothing to show
     double temperatureK = 0;
-    // False when the liquid cannot be shown: the cotectic search failed, the
-    // salts leave no water, or the numbers are not finite. It then has no
-    // pressure either.
+    // False when the liquid cannot be shown: the temperature is at or below
+    // absolute zero, the cotectic search failed, the composition is one no
+    // liquid has, or the numbers are not finite. It then has no pressure
+    // either.
     bool liquidInRange = false;
     EmpiricalLiquid liquid;
     CotecticSolid solid1, solid2;

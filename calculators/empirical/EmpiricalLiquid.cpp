@@ -5,12 +5,18 @@
 #include "Globals.h"
 
 #include <cmath>
+#include <limits>
 
 namespace calculators {
 
 bool EmpiricalLiquid::finite() const {
     return std::isfinite(xH2O) && std::isfinite(xNaCl) && std::isfinite(xKCl) && std::isfinite(wNaCl) &&
            std::isfinite(wKCl);
+}
+
+bool EmpiricalLiquid::impossible() const {
+    constexpr double kRounding = 4 * std::numeric_limits<double>::epsilon();
+    return xNaCl + xKCl > 1.0 || xNaCl < -kRounding || xKCl < -kRounding;
 }
 
 double slvPressure(int fieldCode, double xH2O, double xNaCl, double xKCl, double temperatureK) {

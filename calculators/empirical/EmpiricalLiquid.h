@@ -14,9 +14,13 @@ struct EmpiricalLiquid {
     // Every fraction is a number (a liquid from a temperature typed as
     // "1e999" is not).
     bool finite() const;
-    // Salts that add up to more than the whole liquid: a negative water
-    // fraction, where a fit is taken past the melting of the salts.
-    bool saltsExceedLiquid() const { return xNaCl + xKCl > 1.0; }
+    // A composition no liquid has, where a fit is taken past its range: salts
+    // that add up to more than the whole liquid (a negative water fraction,
+    // past the melting of the salts), or a salt below nothing (a water
+    // fraction above 1, ice or a salt dissolving above its melting point).
+    // The fractions may land a few units in the last place below 0 by
+    // rounding alone.
+    bool impossible() const;
 };
 
 // SLV pressure of a liquid saturated with the solid of fieldCode: the fit up

@@ -12,11 +12,10 @@ constexpr double kZeroCelsius = 273.15;
 // x(H2O) of hydrohalite, NaCl·2H2O.
 constexpr double kHydrohaliteWater = 0.6666666666666666;
 
-// A liquid is shown when it and its temperature are finite numbers and it
-// holds water: past the melting of the salts the fits give salts that add up
-// to more than the whole.
+// A liquid is shown when it and its temperature are finite numbers and its
+// composition is one a liquid can have.
 bool shownLiquid(const EmpiricalLiquid& l, double temperatureK) {
-    return std::isfinite(temperatureK) && l.finite() && !l.saltsExceedLiquid();
+    return std::isfinite(temperatureK) && l.finite() && !l.impossible();
 }
 
 SalinityPoint binaryLiquid(int fieldCode, double temperatureK, bool nacl) {
@@ -170,9 +169,10 @@ SalinityResult ternary(const SalinityInput& in) {
         r.solid = LastSolid::Salt;
         if (crest < Tcot) {
             // No solvus above its crest: the solid takes the ratio of the
-            // cotectic liquid, which keeps it up to final dissolution.
+            // cotectic liquid, which keeps it up to final dissolution; no
+            // liquid, no ratio.
             Rs = R;
-            r.solidSaltRatioKnown = cotecticFound;
+            r.solidSaltRatioKnown = r.cotectic.found;
         } else {
             // Present: the (Na,K)Cl solid on its limb at the cotectic
             // temperature; metastably absent: the pure salt.

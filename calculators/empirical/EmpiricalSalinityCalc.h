@@ -34,7 +34,7 @@ enum class BinaryPoint { None, NaClEutectic, NaClPeritectic, KClEutectic };
 
 // A liquid of the result grid. When `found` is false there is no composition
 // to show and no pressure: a search failed, the numbers or the temperature
-// are not finite, or the salts add up to more than the whole liquid.
+// are not finite, or the composition is one no liquid has.
 struct SalinityPoint {
     double temperatureK = 0;
     bool found = false;

@@ -33,10 +33,11 @@ SolvusSolid solvusSolid(double v) {
 
 SolvusResult empiricalSolvusAt(double temperatureK) {
     const double T = temperatureK;
-    // The crest itself is on the solvus; there is no lower limit. RatioSolvus
-    // answers a temperature that is not a number with pure NaCl on both limbs,
-    // so such a temperature has no solvus either.
-    if (!(T <= solvusCrestK())) return {};
+    // The crest itself is on the solvus; absolute zero is not (the fit gives
+    // numbers below it all the same). RatioSolvus answers a temperature that
+    // is not a number with pure NaCl on both limbs, so such a temperature has
+    // no solvus either.
+    if (!(T <= solvusCrestK()) || T <= 0) return {};
     SolvusResult r{.inRange = true,
                    .phase1 = solvusSolid(Globals::RatioSolvus(kKClRichLimb, T)),
                    .phase2 = solvusSolid(Globals::RatioSolvus(kNaClRichLimb, T))};

@@ -11,8 +11,8 @@ struct SolvusSolid {
 };
 
 struct SolvusResult {
-    // False above the crest ("out of range"), and where the fit gives no
-    // number.
+    // False above the crest and at or below absolute zero ("out of range"),
+    // and where the fit gives no number.
     bool inRange = false;
     SolvusSolid phase1; // KCl-rich limb
     SolvusSolid phase2; // NaCl-rich limb

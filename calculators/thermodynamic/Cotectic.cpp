@@ -97,6 +97,15 @@ void Cotectic::calculate1_Action() {
     const calculators::CotecticResult r =
         calculators::cotecticAt(value("dataEntry1") + 273.15, value("dataEntry2"));
 
+    if (r.temperatureOutOfRange) {
+        // In each column's own black size 14: the red pair is the crest's.
+        showValue("ResultNaClsol1", QStringLiteral("out of range"));
+        showValue("ResultNaClsol2", QStringLiteral("out of range"));
+        setText("ResultNaCl", QStringLiteral("out of range"));
+        clear({"ResultKClsol1", "ResultNaClsol1a", "ResultKClsol1a", "ResultKClsol2", "ResultNaClsol2a",
+               "ResultKClsol2a", "ResultKCl", "ResultNaCla", "ResultKCla"});
+        return;
+    }
     if (!r.solvusFound) {
         showMessage("ResultNaClsol1", "Temperature exceeds", calculators::kRed, kMessageSize);
         clear({"ResultKClsol1", "ResultNaClsol1a", "ResultKClsol1a"});

@@ -9,6 +9,10 @@ namespace calculators {
 
 CotecticResult cotecticAt(double temperatureK, double pressureMPa) {
     CotecticResult r;
+    if (temperatureK <= 0) {
+        r.temperatureOutOfRange = true;
+        return r;
+    }
     const std::array<double, 2> pair = Globals::Equality_solids(temperatureK, pressureMPa);
     if (!(pair[0] > 0) && !(pair[1] > 0)) return r;
     r.kclRichNaCl = pair[0];

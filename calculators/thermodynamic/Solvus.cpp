@@ -114,6 +114,13 @@ void Solvus::showPhase(const calculators::SolidSolution& solid, const char* aNaC
 void Solvus::calculate_Action() {
     const calculators::SolvusCalculation r =
         calculators::thermodynamicSolvus(value("dataEntry1") + 273.15, value("dataEntry2"));
+    if (r.temperatureOutOfRange) {
+        // In the first row's own black size 14: the red pair is the consolute point's.
+        showValue("Result1N", QStringLiteral("out of range"));
+        clear({"Result1K", "Result1aN", "Result1aK", "Result1bN", "Result1bK", "Result2N", "Result2K",
+               "Result2aN", "Result2aK", "Result2bN", "Result2bK"});
+        return;
+    }
     if (!r.found) {
         // Two halves of one sentence, side by side under "phase 1" and "phase 2".
         showMessage("Result1N", QStringLiteral("Temperature exceeds"), calculators::kRed, 11);

@@ -23,8 +23,12 @@ SolidSolution solidAt(double x, double T, double P) {
 
 SolvusCalculation thermodynamicSolvus(double temperatureK, double pressureMPa) {
     const double T = temperatureK, P = pressureMPa;
-    const auto pair = Globals::Equality_solids(T, P);
     SolvusCalculation r;
+    if (T <= 0) {
+        r.temperatureOutOfRange = true;
+        return r;
+    }
+    const auto pair = Globals::Equality_solids(T, P);
     // [0, 0] means no solvus; a value that is not a number is not above 0.
     if (!(pair[0] > 0) && !(pair[1] > 0)) return r;
     r.found = true;

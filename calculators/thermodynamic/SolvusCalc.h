@@ -13,8 +13,12 @@ struct SolidSolution {
 };
 
 struct SolvusCalculation {
+    // At or below absolute zero: no solid at all, whatever the model's
+    // equations give there.
+    bool temperatureOutOfRange = false;
     // False above the consolute point of the solid solution (or where the
-    // solvus search fails): the solids are then not computed.
+    // solvus search fails, or the temperature is out of range): the solids
+    // are then not computed.
     bool found = false;
     SolidSolution phase1; // the KCl-rich solid
     SolidSolution phase2; // the NaCl-rich solid

@@ -188,7 +188,6 @@ TEST_F(SalinityWindow, TernaryResultsAreThoseOfTheEquations) {
     const std::tuple<Temperatures, bool, int, int, double, double, const char*> kCases[] = {
         {{"-21.2", "-22.9", "", ""}, false, 1, 1, -22.9, -21.2, "ice (H2O)"}, // limits inside
         {{"-22.5", "-5", "", ""}, false, 1, 2, -22.5, -5, "hydrohalite (NaCl\u00b72H2O)"},
-        {{"700", "-22", "", ""}, false, 1, 1, -22, 700, "ice (H2O)"}, // no pressure above 650 degC either
         {{"-15", "", "", "20"}, false, 2, 4, -15, 20, ""},
         {{"-22", "-10", "", "50"}, false, 3, 4, -10, 50, ""}, // three solids: the last pair
         {{"", "-1", "200", ""}, false, 4, 3, -1, 200, ""},
@@ -241,6 +240,38 @@ TEST_F(SalinityWindow, AFailedSearchShowsOutOfRangeAndNoPressure) {
     // Halite at 700 after sylvite at 655 degC: about 115 % salt.
     enter("ternaryWHS", {"", "", "700", "655"});
     EXPECT_EQ(results().mid(6, 6), outOfRange(700));
+}
+
+TEST_F(SalinityWindow, LessThanNoSaltIsOutOfRange) {
+    // Ice or a solid dissolving where it cannot (ice above 0 degC, a sign
+    // slip): the fits give a water fraction above 1. Ice at 0 degC itself
+    // leaves pure water.
+    const QStringList eutecticNaCl{"251.95 K", "low value", "8.56", "23.3", "-", "-"};
+    const QStringList eutecticKCl{"262.55 K", "low value", "-", "-", "5.60", "19.7"};
+    const Liquid cotectic = ternary(1, 1, -22 + 273.15, 2 + 273.15, false).cotectic;
+    const std::tuple<const char*, Temperatures, QStringList> kCases[] = {
+        {"binaryWH", {"5", "", "", ""}, eutecticNaCl + outOfRange(5) + QStringList{""}},
+        {"binaryWH", {"", "150", "", ""}, eutecticNaCl + outOfRange(150) + QStringList{""}},
+        {"binaryWS", {"5", "", "", ""}, eutecticKCl + outOfRange(5) + QStringList{""}},
+        {"binaryWH",
+         {"0", "", "", ""},
+         eutecticNaCl + column(0, liquid(1, 273.15, 1), true, false) + QStringList{""}},
+        {"ternaryWHS",
+         {"2", "-22", "", ""},
+         column(-22, cotectic) + outOfRange(2) + QStringList{"ice (H2O)"}},
+        {"ternaryWHS",
+         {"700", "-22", "", ""},
+         column(-22, cotectic) + outOfRange(700) + QStringList{"ice (H2O)"}},
+        // Above the crest the solid would take the ratio of the cotectic
+        // liquid, which has more salt than the whole.
+        {"ternaryWHS",
+         {"", "", "700", "690"},
+         outOfRange(690) + outOfRange(700) + QStringList{"salt, x(NaCl) = out of range"}},
+    };
+    for (const auto& [system, temperatures, expected] : kCases) {
+        enter(system, temperatures);
+        EXPECT_EQ(results(), expected) << system << " " << temperatures[0] << " " << temperatures[1];
+    }
 }
 
 TEST_F(SalinityWindow, JunkShowsNumbersOrItsOwnTexts) {
@@ -311,6 +342,20 @@ TEST_F(CotecticWindow, EachLineInsideAndOutsideItsRangeAndWhatEmptiesIt) {
         EXPECT_EQ(results().mid(0, 6).join("|"),
                   ui::Str(outsideC + 273.15) + "||out of range||out of range|");
         EXPECT_NE(results()[7], "");
+    }
+}
+
+TEST_F(CotecticWindow, LessThanNoSaltIsOutOfRange) {
+    // Lines taken above their ends, where the fits give a water fraction
+    // above 1; the solids are still shown.
+    for (auto [radio, celsius] : {std::pair{"IHH", 20.0}, {"IHH", 5.0}, {"ISL", 7.0}}) {
+        choose(radio);
+        type(ui::Str(celsius));
+        calculate();
+        EXPECT_EQ(results().mid(0, 7).join("|"), ui::Str(celsius + 273.15) +
+                                                     "||out of range||out of range||" +
+                                                     (radio[1] == 'H' ? "ice" : "sylvite"))
+            << radio << " " << celsius;
     }
 }
 
