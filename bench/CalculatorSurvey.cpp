@@ -45,7 +45,7 @@ void point(const SalinityPoint& p) {
 }
 
 void salinity(const SalinityInput& in) {
-    const SalinityResult r = empiricalSalinity(in);
+    const EmpiricalSalinityResult r = empiricalSalinity(in);
     std::printf("salinity %d %d%d%d%d %d%d", int(in.system), in.ice, in.hydrohalite, in.halite, in.sylvite,
                 in.solvusPresent, in.solvusAbsent);
     for (double t : {in.iceC, in.hydrohaliteC, in.haliteC, in.sylviteC})
@@ -130,7 +130,7 @@ void cotecticLines() {
     const std::vector<double> temps = celsiusGrid(-40, 900, 1);
     for (int line = 0; line <= 5; ++line) {
         for (double t : temps) {
-            const CotecticResult r = empiricalCotectic(line, t);
+            const EmpiricalCotecticResult r = empiricalCotectic(line, t);
             std::printf("cotectic %d", line);
             num(t);
             word("->");

@@ -1,5 +1,4 @@
-// The thermodynamic solvus and cotectic calculations of the survey, in a file
-// of their own: both cotectic calculations name their result CotecticResult.
+// The thermodynamic solvus and cotectic calculations of the survey.
 #include "CalculatorSurvey.h"
 
 #include "calculators/thermodynamic/CotecticCalc.h"

@@ -224,7 +224,7 @@ void EmpiricalCotectic::calculate_Action() {
     for (const LineChoice& c : kLines)
         if (isOn(c.radio)) line = c.line;
 
-    const calculators::CotecticResult r = calculators::empiricalCotectic(line, value("dataEntry1"));
+    const calculators::EmpiricalCotecticResult r = calculators::empiricalCotectic(line, value("dataEntry1"));
     if (!r.lineChosen) {
         dataEntry1_TextChange();
         return;

@@ -32,8 +32,8 @@ AnhydrousSolid anhydrousSolid(double xKCl) {
     return {100 * s.asNaCl, 100 * s.asKCl, 100 * s.wNaCl, 100 * s.wKCl};
 }
 
-CotecticResult empiricalCotectic(int line, double temperatureC) {
-    CotecticResult r;
+EmpiricalCotecticResult empiricalCotectic(int line, double temperatureC) {
+    EmpiricalCotecticResult r;
     if (line < 1 || line > 5) return r;
     const Line& l = kLines[line - 1];
     const double crest = Globals::MaxSolvus(0);

@@ -37,7 +37,7 @@ struct CotecticSolid {
     AnhydrousSolid limb{}; // SolvusLimb only
 };
 
-struct CotecticResult {
+struct EmpiricalCotecticResult {
     bool lineChosen = false; // false: nothing to show
     double temperatureK = 0;
     // False when the liquid cannot be shown: the temperature is at or below
@@ -51,6 +51,6 @@ struct CotecticResult {
 
 // line: CotecticLine 1 ice + hydrohalite, 2 ice + sylvite, 3 hydrohalite +
 // sylvite, 4 hydrohalite + halite, 5 halite + sylvite; 0 for none.
-CotecticResult empiricalCotectic(int line, double temperatureC);
+EmpiricalCotecticResult empiricalCotectic(int line, double temperatureC);
 
 } // namespace calculators

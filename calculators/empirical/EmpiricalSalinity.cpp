@@ -337,7 +337,7 @@ void EmpiricalSalinity::calculate_Action() {
     in.solvusPresent = isOn("Solvus_Present");
     in.solvusAbsent = isOn("Solvus_Absent");
 
-    const calculators::SalinityResult r = calculators::empiricalSalinity(in);
+    const calculators::EmpiricalSalinityResult r = calculators::empiricalSalinity(in);
 
     if (r.solvusOptionsOff) {
         radio("Solvus_Present").setValue(false);

@@ -42,8 +42,8 @@ SalinityPoint binaryLiquid(int fieldCode, double temperatureK, bool nacl) {
     return p;
 }
 
-SalinityResult binaryNaCl(const SalinityInput& in) {
-    SalinityResult r;
+EmpiricalSalinityResult binaryNaCl(const SalinityInput& in) {
+    EmpiricalSalinityResult r;
     r.solvusOptionsOff = true;
     // The first ticked solid of the system counts; a tick on sylvite alone is
     // only warned about.
@@ -69,8 +69,8 @@ SalinityResult binaryNaCl(const SalinityInput& in) {
     return r;
 }
 
-SalinityResult binaryKCl(const SalinityInput& in) {
-    SalinityResult r;
+EmpiricalSalinityResult binaryKCl(const SalinityInput& in) {
+    EmpiricalSalinityResult r;
     r.solvusOptionsOff = true;
     int phase = 0;
     double t = 0;
@@ -101,7 +101,7 @@ struct Pair {
     SalinityWarning outOfRange;
 };
 
-SalinityResult ternary(const SalinityInput& in) {
+EmpiricalSalinityResult ternary(const SalinityInput& in) {
     using enum SalinityWarning;
     // Tested in this order; the last pair that is ticked decides, so with three
     // or four solids ticked the later lines win.
@@ -114,7 +114,7 @@ SalinityResult ternary(const SalinityInput& in) {
         {in.halite && in.sylvite, in.haliteC, in.sylviteC, 5, 3, 4, -2.3, 658.0, CotecticOutOfRange},
     };
 
-    SalinityResult r;
+    EmpiricalSalinityResult r;
     double Tcot = 0, Tfin = 0;
     for (const Pair& p : pairs) {
         if (!p.ticked) continue;
@@ -150,8 +150,10 @@ SalinityResult ternary(const SalinityInput& in) {
     // The solid that dissolves last, as a salt ratio (Rs) and water fraction,
     // and the salt ratio of the liquid at final dissolution (Rf), which lies on
     // the straight line from the cotectic liquid away from that solid.
+    // A liquid that no liquid can be leads to no liquid: every final ratio
+    // starts from the cotectic point.
     double Rs = 0, Rf = R;
-    bool finalFound = cotecticFound;
+    bool finalFound = r.cotectic.found;
     switch (phase) {
     case 1:
         // Ice adds only water: the liquid keeps the cotectic ratio.
@@ -160,7 +162,7 @@ SalinityResult ternary(const SalinityInput& in) {
     case 2:
         r.solid = LastSolid::Hydrohalite;
         Rs = 1.0;
-        if (cotecticFound) {
+        if (finalFound) {
             Rf = Globals::FinalRatio(2, Tfin, R, xwCot, Rs, kHydrohaliteWater);
             finalFound = ratioFound(Rf);
         }
@@ -179,7 +181,7 @@ SalinityResult ternary(const SalinityInput& in) {
             if (in.solvusPresent) Rs = 1 - Globals::RatioSolvus(phase, Tcot);
             if (in.solvusAbsent) Rs = phase == 3 ? 1.0 : 0.0;
             r.solidSaltRatioKnown = std::isfinite(Rs);
-            if (cotecticFound) {
+            if (finalFound) {
                 Rf = Globals::FinalRatio(phase, Tfin, R, xwCot, Rs, 0.0);
                 finalFound = ratioFound(Rf);
             }
@@ -196,7 +198,7 @@ SalinityResult ternary(const SalinityInput& in) {
 
 } // namespace
 
-SalinityResult empiricalSalinity(const SalinityInput& in) {
+EmpiricalSalinityResult empiricalSalinity(const SalinityInput& in) {
     switch (in.system) {
     case SalinitySystem::H2O_NaCl:
         return binaryNaCl(in);

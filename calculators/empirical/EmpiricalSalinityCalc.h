@@ -44,7 +44,7 @@ struct SalinityPoint {
 
 enum class LastSolid { None, Ice, Hydrohalite, Salt };
 
-struct SalinityResult {
+struct EmpiricalSalinityResult {
     bool solvusOptionsOff = false; // the binary systems switch both solvus options off
     SalinityWarning warning = SalinityWarning::Keep;
     bool written = false;                      // false: the grid stays as it is
@@ -60,6 +60,6 @@ struct SalinityResult {
     int phase = 0; // FieldCode of the solid that dissolves last
 };
 
-SalinityResult empiricalSalinity(const SalinityInput& in);
+EmpiricalSalinityResult empiricalSalinity(const SalinityInput& in);
 
 } // namespace calculators

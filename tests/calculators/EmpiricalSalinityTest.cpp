@@ -267,6 +267,11 @@ TEST_F(SalinityWindow, LessThanNoSaltIsOutOfRange) {
         {"ternaryWHS",
          {"", "", "700", "690"},
          outOfRange(690) + outOfRange(700) + QStringList{"salt, x(NaCl) = out of range"}},
+        // A cotectic liquid with more salt than the whole leads to no final
+        // liquid either: its ratio would come from that liquid.
+        {"ternaryWHS",
+         {"", "900", "", "655"},
+         outOfRange(655) + outOfRange(900) + QStringList{"hydrohalite (NaCl·2H2O)"}},
     };
     for (const auto& [system, temperatures, expected] : kCases) {
         enter(system, temperatures);
