@@ -156,6 +156,17 @@ TEST_F(CompositionWindows, ComingBackShowsTheSharedCompositionAndKeepsOnlyResult
     EXPECT_EQ(thermodynamic.label("Result1").text(), "");
 }
 
+// A window built for the first time, or again after the user closed it,
+// shows the composition typed before instead of empty entries that would
+// read as no salt.
+TEST_F(CompositionWindows, ANewWindowShowsTheCompositionTypedBefore) {
+    enter(kThermodynamic, "Mass", "20", "25");
+    EXPECT_EQ(entries(open(kEmpirical)), QStringLiteral("20 25"));
+    open(kEmpirical).close();
+    testsupport::processEvents();
+    EXPECT_EQ(entries(open(kEmpirical)), QStringLiteral("20 25"));
+}
+
 // Salts that leave no water have no molality: a window in the molality scale
 // shows the entries it cannot express as " - ", the table the mass and as %
 // it calculates with, and the next salt typed there starts from no KCl.
