@@ -1,9 +1,5 @@
 #include "CalculatorWindow.h"
 
-#include "calculators/CompositionEntry.h"
-
-#include "Globals.h"
-
 #include "calculators/shared/Details1.h"
 #include "calculators/shared/DetailsRef.h"
 #include "calculators/shared/DetailsThermo.h"
@@ -33,24 +29,18 @@ void CalculatorWindow::showNumber(QAnyStringView name, double number, const QStr
     if (!std::isfinite(number)) {
         qWarning("%s.%s: a number that is not finite was to be shown", qPrintable(objectName()),
                  qPrintable(name.toString()));
-        showValue(name, QStringLiteral(" - "));
+        showValue(name, QString::fromLatin1(kUnknownCell));
         return;
     }
     showValue(name, ui::Str(number) + suffix);
 }
 
-void CalculatorWindow::showCell(QAnyStringView name, double number) {
-    showValue(name, std::isfinite(number) ? ui::Str(number) : QStringLiteral(" - "));
+QString cellText(double number) {
+    return std::isfinite(number) ? ui::Str(number) : QString::fromLatin1(kUnknownCell);
 }
 
-void CalculatorWindow::enterSalt(int k, QAnyStringView entry) {
-    using calculators::CompositionScale;
-    if (isOn("Mass")) ConvertComposition(k, CompositionScale::Mass, value(entry));
-    if (isOn("Mole")) ConvertComposition(k, CompositionScale::AmountOfSubstance, value(entry));
-    if (isOn("Molality")) ConvertComposition(k, CompositionScale::Molality, value(entry));
-    const bool defined = MolalityDefined();
-    showCell("molNaCl", defined ? Globals::Mnumber[1] : NAN);
-    showCell("molKCl", defined ? Globals::Mnumber[2] : NAN);
+void CalculatorWindow::showCell(QAnyStringView name, double number) {
+    showValue(name, cellText(number));
 }
 
 void CalculatorWindow::showValue(QAnyStringView name, const QString& text) {

@@ -45,6 +45,11 @@ ui::WindowProperties windowProperties(const char* className, const char* title, 
 // The red of the warning and failure texts.
 inline constexpr unsigned kRed = ui::kRed;
 
+// A value that may be unknown, as a table cell shows it: the number, or
+// " - " when it is not finite.
+inline constexpr const char* kUnknownCell = " - ";
+QString cellText(double number);
+
 class CalculatorWindow : public ui::Window {
 public:
     using ui::Window::Window;
@@ -72,13 +77,6 @@ public:
 
     void setTextColor(QAnyStringView label, unsigned colour);
     void setTextSize(QAnyStringView label, int size);
-
-    // The composition entry of the two windows that take a salt content
-    // (EmpiricalTemperature, LIquidus): converts what is typed in `entry` as
-    // salt k (1 NaCl, 2 KCl) in the scale of the radio that is on (Mass,
-    // Mole, Molality) into the shared composition, then shows the molality
-    // cells molNaCl and molKCl (" - " where the molality is undefined).
-    void enterSalt(int k, QAnyStringView entry);
 
     // The auxiliary windows behind the "units" and "phase diagram" buttons.
     void showUnits() const;

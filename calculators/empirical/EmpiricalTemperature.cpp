@@ -76,12 +76,14 @@ constexpr const char* kSolidRadios[] = {"field1", "field2", "field3", "field4"};
 
 } // namespace
 
-EmpiricalTemperature::EmpiricalTemperature() : CalculatorWindow(kWindow) {
+EmpiricalTemperature::EmpiricalTemperature() : CompositionWindow(kWindow) {
     build(kControls, kBindings);
 }
 
 void EmpiricalTemperature::calculate_Action() {
-    // The composition last typed in this window or in LIquidus.
+    // The composition last typed in this window or in LIquidus, which the
+    // entries then show.
+    followSharedComposition();
     const calculators::SolutionComposition composition{.massPercentNaCl = MASSnumber[1],
                                                        .massPercentKCl = MASSnumber[2],
                                                        .percentNaCl = ASnumber[1],
@@ -124,23 +126,25 @@ void EmpiricalTemperature::field4_Action() {
     chooseSolid(4);
 }
 
-void EmpiricalTemperature::enterComposition(int k, const char* entry) {
-    enterSalt(k, entry);
+void EmpiricalTemperature::showMassAndAmountOfSubstance() {
     // This table marks nothing as out of range; a value that a conversion
     // could not compute is shown as " - ".
     showCell("massNaCl", MASSnumber[1]);
     showCell("massKCl", MASSnumber[2]);
     showCell("asNaCl", ASnumber[1]);
     showCell("asKCl", ASnumber[2]);
+}
+
+void EmpiricalTemperature::clearResults() {
     clear({"Result1", "Result2"});
 }
 
 void EmpiricalTemperature::dataEntry1_TextChange() {
-    enterComposition(1, "dataEntry1");
+    enterSalt(1);
 }
 
 void EmpiricalTemperature::dataEntry2_TextChange() {
-    enterComposition(2, "dataEntry2");
+    enterSalt(2);
 }
 
 void EmpiricalTemperature::chooseScale(const char* radio, const char* unit) {

@@ -2,9 +2,9 @@
 // model).
 #pragma once
 
-#include "calculators/CalculatorWindow.h"
+#include "calculators/CompositionWindow.h"
 
-class EmpiricalTemperature : public calculators::CalculatorWindow {
+class EmpiricalTemperature : public calculators::CompositionWindow {
 public:
     EmpiricalTemperature();
 
@@ -23,7 +23,8 @@ public:
 
 private:
     void chooseSolid(int fieldCode);
-    void enterComposition(int k, const char* entry);
+    void showMassAndAmountOfSubstance() override;
+    void clearResults() override;
     void chooseScale(const char* radio, const char* unit);
 };
 

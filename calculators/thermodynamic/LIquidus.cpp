@@ -105,7 +105,7 @@ QString resultText(double value) {
 
 } // namespace
 
-LIquidus::LIquidus() : CalculatorWindow(kWindow) {
+LIquidus::LIquidus() : CompositionWindow(kWindow) {
     build(kControls, kBindings);
 }
 
@@ -115,6 +115,9 @@ void LIquidus::clearResults() {
 
 void LIquidus::calculate_Action() {
     using Outcome = calculators::LiquidusCalculation::Outcome;
+    // The composition last typed in this window or in EmpiricalTemperature,
+    // which the entries then show.
+    followSharedComposition();
     int field = 0;
     if (isOn("field3")) field = 3;
     if (isOn("field4")) field = 4;
@@ -174,15 +177,13 @@ void LIquidus::showSaltPair(const char* naClCell, const char* kClCell, double na
     showCell(kClCell, kCl);
 }
 
-void LIquidus::enterComposition(int salt, const char* entry) {
-    enterSalt(salt, entry);
+void LIquidus::showMassAndAmountOfSubstance() {
     showSaltPair("massNaCl", "massKCl", MASSnumber[1], MASSnumber[2]);
     showSaltPair("asNaCl", "asKCl", ASnumber[1], ASnumber[2]);
-    clearResults();
 }
 
 void LIquidus::dataEntry1_TextChange() {
-    enterComposition(1, "dataEntry1");
+    enterSalt(1);
 }
 
 void LIquidus::chooseScale(const char* radio, const char* unit) {
@@ -208,7 +209,7 @@ void LIquidus::Molality_Action() {
 }
 
 void LIquidus::dataEntry2_TextChange() {
-    enterComposition(2, "dataEntry2");
+    enterSalt(2);
 }
 
 void LIquidus::PushButton2_Action() {

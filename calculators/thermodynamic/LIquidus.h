@@ -2,9 +2,9 @@
 // (equilibrium thermodynamics).
 #pragma once
 
-#include "calculators/CalculatorWindow.h"
+#include "calculators/CompositionWindow.h"
 
-class LIquidus : public calculators::CalculatorWindow {
+class LIquidus : public calculators::CompositionWindow {
 public:
     LIquidus();
 
@@ -20,8 +20,8 @@ public:
     void PushButton2_Action();
 
 private:
-    void clearResults();
-    void enterComposition(int salt, const char* entry);
+    void clearResults() override;
+    void showMassAndAmountOfSubstance() override;
     void showSaltPair(const char* naClCell, const char* kClCell, double naCl, double kCl);
     void chooseScale(const char* radio, const char* unit);
     void chooseField(const char* radio, const char* name);

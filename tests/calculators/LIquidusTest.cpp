@@ -81,13 +81,14 @@ TEST_F(LIquidusWindow, TheTableRedAbove100PercentADashWhereUndefinedAndTheShared
     type("field3 Mass 20 1000 "); // no as %, and nothing of the entry before
     EXPECT_EQ(text("asNaCl"), " - ");
     // The composition calculated with is the last one typed in either
-    // composition window; this window's table keeps its own entry.
+    // composition window, and the entries and the table then show it.
     type("field3 Mole 5 25 0.1");
     ConvertComposition(1, CompositionScale::AmountOfSubstance, 15);
     ConvertComposition(2, CompositionScale::AmountOfSubstance, 5);
-    EXPECT_EQ(text("asNaCl"), "5");
     press();
     EXPECT_NEAR(ui::Val(text("Result1")), 296.29, 0.01); // halite near 296 C
+    EXPECT_EQ(w().field("dataEntry1").text() + " " + w().field("dataEntry2").text(), "15 5");
+    EXPECT_EQ(calctest::texts(w(), {"asNaCl", "asKCl"}), QStringList({"15", "5"}));
 }
 
 TEST_F(LIquidusWindow, WhatEachControlEmpties) {
