@@ -65,6 +65,10 @@ int openCount(const char* className);
 // Texts that do not fit their control: one entry per control, naming it.
 QStringList clippedTexts(const ui::Window& window);
 
+// Whether text in this font is drawn from one of the font files that the
+// program carries, and not from a font of the machine of the same name.
+bool isCarriedFont(const QFont& font);
+
 // Where pictures for a person to look at go: $BRINOLITH_SCREENSHOTS/<name>.png
 // (default: a "screenshots" folder in the temporary directory).
 QString screenshotPath(const QString& name);
