@@ -70,7 +70,8 @@ int openCount(const char* className) {
 QStringList clippedTexts(const ui::Window& window) {
     QStringList clipped;
     for (QWidget* c : window.controls()) {
-        const QFontMetrics fm(c->font());
+        auto* shown = dynamic_cast<ui::StaticText*>(c);
+        const QFontMetrics fm(shown ? shown->shownFont() : c->font());
         QString text;
         QSize need(0, 0);
         if (auto* label = dynamic_cast<ui::StaticText*>(c)) {

@@ -62,7 +62,8 @@ bool isShown(const char* className);
 // The number of open windows of this class name.
 int openCount(const char* className);
 
-// Texts that do not fit their control: one entry per control, naming it.
+// Texts that do not fit their control, in the font they are drawn in: one
+// entry per control, naming it.
 QStringList clippedTexts(const ui::Window& window);
 
 // Whether text in this font is drawn from one of the font files that the
