@@ -29,6 +29,7 @@ void clearCompositionArrays() {
 void startUp() {
     clearCompositionArrays();
     ui::installYieldHook();
+    ui::loadFonts();
 
     // The windows are laid out to the pixel; one style everywhere keeps them
     // as laid out.

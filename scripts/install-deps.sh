@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config googletest libgtest-dev libbenchmark-dev
-          qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra)
+          qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,9 @@
 #include "Controls.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -17,6 +20,49 @@ StaticText::StaticText(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+QFont StaticText::shownFont() const {
+    QFont shown = font();
+    QString shownText = text();
+    while (shownText.endsWith(QLatin1Char('\n'))) // trailing empty lines show nothing
+        shownText.chop(1);
+    const QStringList lines = shownText.split(QLatin1Char('\n'));
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    for (int pixels = shown.pixelSize(); pixels > kSmallestTextSize; --pixels) {
+        shown.setPixelSize(pixels);
+        const QFontMetrics fm(shown);
+        QSize need(0, int(lines.size()) * fm.height());
+        if (wordWrap()) {
+            need = fm.boundingRect(QRect(0, 0, width(), 100000), flags, shownText).size();
+        } else {
+            for (const QString& line : lines)
+                need.setWidth(std::max(need.width(), fm.horizontalAdvance(line)));
+        }
+        if (need.width() <= width() && need.height() <= height()) return shown;
+    }
+    if (shown.pixelSize() > kSmallestTextSize) shown.setPixelSize(kSmallestTextSize);
+    return shown;
+}
+
+void StaticText::paintEvent(QPaintEvent* event) {
+    const QFont shown = shownFont();
+    if (shown.pixelSize() == font().pixelSize()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // One line keeps the baseline of the label's own size, in line with the
+    // labels beside it.
+    int down = 0;
+    if (!wordWrap() && !text().contains(QLatin1Char('\n'))) {
+        const QFontMetrics own(font()), small(shown);
+        down = std::clamp(own.ascent() - small.ascent(), 0, std::max(0, height() - small.height()));
+    }
+    QPainter p(this);
+    p.setFont(shown);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(rect().adjusted(0, down, 0, 0), int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0),
+               text());
 }
 
 void StaticText::setTextColor(unsigned rgbValue) {

@@ -42,9 +42,18 @@ int indexOf(const QWidget& control);
 // A label. Its text size is in pixels; it remembers the size and colour it was
 // created with, so that a result label that showed a small red message can go
 // back to its normal look when it shows a value again.
+//
+// A text too wide or too tall for the label at its size is drawn smaller, as
+// large as fits, down to kSmallestTextSize: a cut number would read as another
+// number. The text size stays what it was set to.
 class StaticText : public QLabel {
 public:
+    static constexpr int kSmallestTextSize = 6;
+
     explicit StaticText(QWidget* parent);
+
+    // The font the text is drawn in: the label's own, or a smaller size of it.
+    QFont shownFont() const;
 
     void setTextColor(unsigned rgbValue);
     unsigned textColor() const;
@@ -53,6 +62,9 @@ public:
 
     void keepCreatedStyle();
     void restoreCreatedStyle();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     unsigned createdColor_ = kBlack;

@@ -18,9 +18,7 @@ MenuBarFactory& menuBarFactory() {
 int runningHandlers = 0;
 
 QFont controlFont(const Style& style) {
-    const QString family = QString::fromUtf8(style.font);
-    QFont font(family.compare(QLatin1String("system"), Qt::CaseInsensitive) == 0 ? systemFontFamily()
-                                                                                 : family);
+    QFont font(fontFamily(QString::fromUtf8(style.font)));
     font.setPixelSize(style.textSize > 0 ? style.textSize : 12);
     font.setBold(style.bold);
     font.setItalic(style.italic);
@@ -48,12 +46,6 @@ const char* eventName(Event event) {
 
 void setMenuBarFactory(MenuBarFactory factory) {
     menuBarFactory() = std::move(factory);
-}
-
-QString systemFontFamily() {
-    // A condensed face keeps the texts inside the control sizes of the
-    // windows, which were laid out for a narrow interface font.
-    return QStringLiteral("DejaVu Sans Condensed");
 }
 
 Window::Window(const WindowProperties& properties) : properties_(properties) {

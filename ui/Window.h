@@ -37,6 +37,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Fonts.h"
 
 #include <QAnyStringView>
 #include <QPointer>
@@ -167,9 +168,6 @@ public:
 // Installed by the application: builds the menu bar that every window shows.
 using MenuBarFactory = std::function<QMenuBar*()>;
 void setMenuBarFactory(MenuBarFactory factory);
-
-// The font family of "System".
-QString systemFontFamily();
 
 class Window : public QWidget {
 public:

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QTest>
 
 #include <algorithm>
@@ -68,7 +70,8 @@ int openCount(const char* className) {
 QStringList clippedTexts(const ui::Window& window) {
     QStringList clipped;
     for (QWidget* c : window.controls()) {
-        const QFontMetrics fm(c->font());
+        auto* shown = dynamic_cast<ui::StaticText*>(c);
+        const QFontMetrics fm(shown ? shown->shownFont() : c->font());
         QString text;
         QSize need(0, 0);
         if (auto* label = dynamic_cast<ui::StaticText*>(c)) {
@@ -99,6 +102,22 @@ QStringList clippedTexts(const ui::Window& window) {
                            .arg(c->objectName(), text, size(need), size(c->size()));
     }
     return clipped;
+}
+
+bool isCarriedFont(const QFont& font) {
+    // The head table holds the font's revision, dates and the checksum of
+    // the whole file: it tells one font file from another, and two versions
+    // of one font apart.
+    static const QList<QByteArray> carried = [] {
+        QList<QByteArray> heads;
+        for (QDirIterator files(QStringLiteral(":/fonts")); files.hasNext();) {
+            QFile file(files.next());
+            if (file.open(QIODevice::ReadOnly)) heads << QRawFont(file.readAll(), 12).fontTable("head");
+        }
+        return heads;
+    }();
+    const QByteArray head = QRawFont::fromFont(font).fontTable("head");
+    return !head.isEmpty() && carried.contains(head);
 }
 
 QString screenshotPath(const QString& name) {

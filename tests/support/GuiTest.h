@@ -62,8 +62,13 @@ bool isShown(const char* className);
 // The number of open windows of this class name.
 int openCount(const char* className);
 
-// Texts that do not fit their control: one entry per control, naming it.
+// Texts that do not fit their control, in the font they are drawn in: one
+// entry per control, naming it.
 QStringList clippedTexts(const ui::Window& window);
+
+// Whether text in this font is drawn from one of the font files that the
+// program carries, and not from a font of the machine of the same name.
+bool isCarriedFont(const QFont& font);
 
 // Where pictures for a person to look at go: $BRINOLITH_SCREENSHOTS/<name>.png
 // (default: a "screenshots" folder in the temporary directory).
