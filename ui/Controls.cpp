@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -120,6 +121,39 @@ void RadioButton::setValue(bool chosen) {
 void RadioButton::nextCheckState() {
     // A click chooses; clicking the chosen button changes nothing.
     if (!isChecked()) setValue(true);
+}
+
+void RadioButton::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    default:
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    // Qt moves only the focus here, as our buttons are not auto-exclusive,
+    // which would leave the old choice standing behind the focused button.
+    QWidget* group = parentWidget();
+    if (!group) return;
+    const QList<RadioButton*> buttons = group->findChildren<RadioButton*>(Qt::FindDirectChildrenOnly);
+    const auto count = buttons.size();
+    qsizetype at = buttons.indexOf(this);
+    for (qsizetype tried = 1; tried < count; ++tried) {
+        at = (at + step + count) % count;
+        RadioButton* next = buttons[at];
+        if (!next->isEnabled() || next->isHidden()) continue;
+        next->setFocus(Qt::OtherFocusReason);
+        next->setValue(true);
+        break;
+    }
+    event->accept();
 }
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {}

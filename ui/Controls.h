@@ -78,7 +78,10 @@ public:
 
 // A radio button of a group: the radio buttons with the same container (group
 // box, rectangle or the window itself). Choosing one clears the others of its
-// group. A group may have none chosen, and code may clear a choice.
+// group. A group may have none chosen, and code may clear a choice. From the
+// keyboard, Space chooses the focused button, and the arrow keys choose (and
+// focus) the next or previous button of the group, in creation order, round
+// from the last to the first.
 class RadioButton : public QRadioButton {
 public:
     explicit RadioButton(QWidget* parent);
@@ -91,6 +94,7 @@ public:
 
 protected:
     void nextCheckState() override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class CheckBox : public QCheckBox {

@@ -13,8 +13,35 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+// Texts pasted from a PDF or a word processor bring typographic characters
+// that look like the ASCII ones; each function answers the length in bytes of
+// the UTF-8 character at `at` if it is one of its kind, else 0.
+
+std::size_t blankAt(std::string_view text, std::size_t at) {
+    const std::string_view rest = text.substr(at);
+    if (rest.empty()) return 0;
+    switch (rest.front()) {
+    case ' ':
+    case '\t':
+    case '\n':
+    case '\r':
+    case '\v':
+    case '\f':
+        return 1;
+    }
+    // No-break space U+00A0, thin space U+2009, narrow no-break space U+202F.
+    for (std::string_view blank : {"\u00A0", "\u2009", "\u202F"})
+        if (rest.starts_with(blank)) return blank.size();
+    return 0;
+}
+
+std::size_t minusAt(std::string_view text, std::size_t at) {
+    const std::string_view rest = text.substr(at);
+    if (rest.starts_with('-')) return 1;
+    // Minus sign U+2212 and en dash U+2013, which typesetting uses as a minus.
+    for (std::string_view minus : {"\u2212", "\u2013"})
+        if (rest.starts_with(minus)) return minus.size();
+    return 0;
 }
 
 } // namespace
@@ -22,13 +49,15 @@ bool isBlank(char c) {
 double Val(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    while (i < n && isBlank(text[i]))
-        ++i;
+    while (const std::size_t blank = blankAt(text, i))
+        i += blank;
 
     const char mark = text.find('.') != std::string_view::npos ? '.' : ',';
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+    if (const std::size_t minus = minusAt(text, i)) {
+        negative = true;
+        i += minus;
+    } else if (i < n && text[i] == '+') {
         ++i;
     }
 
@@ -53,8 +82,10 @@ double Val(std::string_view text) {
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
         bool negativeExponent = false;
-        if (j < n && (text[j] == '+' || text[j] == '-')) {
-            negativeExponent = text[j] == '-';
+        if (const std::size_t minus = minusAt(text, j)) {
+            negativeExponent = true;
+            j += minus;
+        } else if (j < n && text[j] == '+') {
             ++j;
         }
         if (j < n && isDigit(text[j])) {
@@ -65,9 +96,14 @@ double Val(std::string_view text) {
         }
     }
 
-    std::string normalised = digits.substr(0, pointAt);
-    if (pointAt < digits.size()) normalised += "." + digits.substr(pointAt);
-    if (exponent != 0) normalised += "e" + std::to_string(exponent);
+    // The mark goes in place; appending "." + a substring trips a false
+    // -Wstringop-overflow of GCC 12 at -O3.
+    std::string normalised = digits;
+    if (pointAt < digits.size()) normalised.insert(pointAt, 1, '.');
+    if (exponent != 0) {
+        normalised.push_back('e');
+        normalised.append(std::to_string(exponent));
+    }
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value,

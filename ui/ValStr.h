@@ -11,14 +11,16 @@
 
 namespace ui {
 
-// Text to number. Skips leading blanks, then reads the longest leading
+// Text to number. Skips leading blanks (among them the no-break, thin and
+// narrow no-break spaces of pasted text), then reads the longest leading
 // number: an optional sign, digits with at most one decimal mark, and an
-// optional exponent ("e" or "E", optional sign, digits). The decimal mark is
-// "."; in a text without any "." a "," is read as the decimal mark too, so
-// "1,5" reads 1.5. There are no thousands separators. Whatever follows the
-// number is ignored, and a text without a leading number ("", "abc", "nan",
-// "-") reads 0, so an empty field counts as 0. A number too large for a double
-// reads as plus or minus infinity, one too small as 0.
+// optional exponent ("e" or "E", optional sign, digits). A minus may also be
+// the minus sign U+2212 or the en dash U+2013 of typeset text. The decimal
+// mark is "."; in a text without any "." a "," is read as the decimal mark
+// too, so "1,5" reads 1.5. There are no thousands separators. Whatever follows
+// the number is ignored, and a text without a leading number ("", "abc",
+// "nan", "-") reads 0, so an empty field counts as 0. A number too large for a
+// double reads as plus or minus infinity, one too small as 0.
 double Val(std::string_view text);
 double Val(QStringView text);
 inline double Val(const QString& text) {

@@ -147,9 +147,14 @@ void Window::createControl(const Control& row) {
         button->setText(text);
         button->setFont(controlFont(s));
         button->setAutoDefault(false);
-        if (s.isDefault) {
+        // A window has one default button, the one that Return presses; a
+        // second one would look like it but never be pressed.
+        if (s.isDefault && defaultButton_) {
+            qWarning("%s.%s: a second default button; Return presses %s", properties_.className, row.name,
+                     qPrintable(defaultButton_->objectName()));
+        } else if (s.isDefault) {
             button->setDefault(true);
-            if (!defaultButton_) defaultButton_ = button;
+            defaultButton_ = button;
         }
         widget = button;
         break;

@@ -88,7 +88,7 @@ struct Style {
     unsigned textColor = kBlack;       // 0xRRGGBB
     const char* font = "System";       // "System"/"system" is the program's interface font
     bool value = false;                // radio button chosen, check box checked
-    bool isDefault = false;            // push button pressed by Return
+    bool isDefault = false;            // push button pressed by Return, one per window
     PictureAccessor picture = nullptr; // canvas backdrop, image-well image
     unsigned fillColor = kWhite;       // rectangle
     int borderWidth = 1;               // rectangle border, line width
@@ -200,7 +200,7 @@ public:
 
     // Every control in creation order.
     const std::vector<QWidget*>& controls() const { return controls_; }
-    // The button that Return presses: the first created with isDefault.
+    // The button that Return presses, the only one drawn as the default.
     PushButton* defaultButton() const { return defaultButton_; }
 
     // True while a handler of any window runs; a window cannot be closed then.

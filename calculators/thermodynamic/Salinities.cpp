@@ -28,7 +28,7 @@ const ui::Control kControls[] = {
     {"dataEntryTsyl",   EditField,  "",                                330,  90, 100,  20, {.textSize = 14}},
     {"dataEntryThal",   EditField,  "",                                330, 120, 100,  20, {.textSize = 14}},
     {"calculate",       PushButton, "calculate",                       329, 155, 100,  30, {.textSize = 18, .isDefault = true}},
-    {"clarification1",  PushButton, "phase diagram",                    40, 165, 100,  20, {.textSize = 10, .isDefault = true}},
+    {"clarification1",  PushButton, "phase diagram",                    40, 165, 100,  20, {.textSize = 10}},
     {"GroupBox2",       GroupBox,   "Properties of liquid solution",    20, 220, 490, 210, {.textSize = 16, .italic = true}},
     {"mole",            StaticText, "as %",                             40, 310,  40,  20, {.in = "GroupBox2", .textSize = 14, .multiline = true}},
     {"KCl1",            StaticText, "KCl",                             100, 340,  40,  20, {.in = "GroupBox2", .textSize = 16, .multiline = true}},

@@ -73,7 +73,8 @@ TEST(CotecticLiquidSearch, NoLiquid) {
         {-INFINITY, 0, 0.5, 0},   // a liquid without KCl
         {NAN, 0, 0.1, 0.1},       // past both bounds, never settles
     };
-    for (auto [a, b, naCl, kCl] : cases) {
+    for (const auto& c : cases) {
+        const double a = c[0], b = c[1], naCl = c[2], kCl = c[3];
         auto inner = [=](double w) { return Inner{a + b * w, naCl, kCl}; };
         EXPECT_FALSE(search(inner).found) << a << " + " << b << " w";
         EXPECT_TRUE(naCl != 0.4 || points[2] == (0.7 + (a < 0 ? 0.3 : 1.0)) / 2);

@@ -26,6 +26,10 @@ TEST(Val, ReadsTheLongestLeadingNumber) {
         {"1,500.5", 1}, // with a point in the text the comma ends the number
         {"1,5,3", 1.5}, {"1.2.3", 1.2}, {"-.5", -0.5}, {"5.", 5}, {"1.5e-3", 0.0015}, {"1,5e2", 150},
         {"1e", 1}, {"12e3.5", 12000}, {"1e-320", 1e-320}, {"1e-400", 0}, {"1e400", kInf}, {"-1e400", -kInf},
+        // Pasted from typeset text: minus sign, en dash, no-break, thin and narrow no-break spaces.
+        {"\u2212" "21.2", -21.2}, {"\u2013" "5", -5}, {"\u00A0" "12.5", 12.5}, {"\u2009\u202F\u00A0" "-3", -3},
+        {"\u00A0\u2212" "0,5", -0.5}, {"1.5e\u2212" "3", 0.0015}, {"2e\u2013" "1", 0.2}, {"\u2212 5", 0},
+        {"5\u00A0" "000", 5}, {"\u2212\u2212" "5", 0}, {"\u2014" "5", 0}, // an em dash is no minus
         // clang-format on
     };
     for (const auto& c : cases) {

@@ -40,7 +40,7 @@ public:
 const ui::Control kControls[] = {
     // name       kind         text      left top  width height  other
     {"go",        PushButton,  "go",      10,  10,  80,  25, {.isDefault = true}},
-    {"other",     PushButton,  "other",  100,  10,  80,  25, {.isDefault = true}},
+    {"other",     PushButton,  "other",  100,  10,  80,  25},
     {"Group",     GroupBox,    "Group",   10,  50, 200, 100, {.textSize = 16, .italic = true}},
     {"a1",        RadioButton, "a1",      20,  80, 100,  20, {.in = "Group"}},
     {"a2",        RadioButton, "a2",      20, 110, 100,  20, {.in = "Group"}},
@@ -134,6 +134,31 @@ TEST_F(GuiTest, RadioGroupsAndCheckBoxes) {
     EXPECT_EQ(w.log, QStringList({"a1", "a2", "a1", "box:1", "box:0"}));
 }
 
+TEST_F(GuiTest, ArrowKeysMoveTheChoiceWithinItsGroupAndSpaceChooses) {
+    Probe& w = probe();
+    click(w.radio("a1"));
+    QTest::keyClick(&w.radio("a1"), Qt::Key_Down);
+    EXPECT_TRUE(w.radio("a2").value());
+    EXPECT_FALSE(w.radio("a1").value());
+    EXPECT_EQ(w.focusWidget(), &w.radio("a2"));
+    QTest::keyClick(&w.radio("a2"), Qt::Key_Right); // round to the first, never into the next group
+    EXPECT_TRUE(w.radio("a1").value());
+    QTest::keyClick(&w.radio("a1"), Qt::Key_Left);
+    QTest::keyClick(&w.radio("a2"), Qt::Key_Up);
+    EXPECT_TRUE(w.radio("a1").value());
+    EXPECT_FALSE(w.radio("a2").value());
+    EXPECT_TRUE(w.radio("b1").value()); // the other group keeps its choice
+    QTest::keyClick(&w.radio("b1"), Qt::Key_Up);
+    EXPECT_TRUE(w.radio("b2").value());
+    EXPECT_FALSE(w.radio("b1").value());
+    QTest::keyClick(&w.radio("b1"), Qt::Key_Space);
+    EXPECT_TRUE(w.radio("b1").value());
+    EXPECT_FALSE(w.radio("b2").value());
+    EXPECT_TRUE(w.radio("a1").value());
+    // Each move raises the Action of the button it chooses.
+    EXPECT_EQ(w.log, QStringList({"a1", "a2", "a1", "a2", "a1"}));
+}
+
 TEST_F(GuiTest, TextChangeReturnAndActivate) {
     Probe& w = probe();
     testsupport::typeInto(w.field("entry"), "12");
@@ -172,6 +197,8 @@ public:
         {"label", StaticText, "label", 10, 10, 80, 20, {.in = "Later"}},
         {"Box", GroupBox, "", 10, 40, 100, 40},
         {"field", EditField, nullptr, 20, 50, 150, 20, {.in = "Box"}},
+        {"first", PushButton, "first", 10, 80, 50, 20, {.isDefault = true}},
+        {"second", PushButton, "second", 70, 80, 50, 20, {.isDefault = true}},
     };
     static constexpr ui::Binding kWiring[] = {UI_BIND(Faulty, label, Action)};
 };
@@ -183,6 +210,11 @@ TEST_F(GuiTest, FaultsInATableAreReported) {
     EXPECT_TRUE(all.contains("Faulty.label: container Later is not created before it")) << all.toStdString();
     EXPECT_TRUE(all.contains("Faulty.field lies partly outside its container Box")) << all.toStdString();
     EXPECT_TRUE(all.contains("Faulty.label_Action: no control label raises Action")) << all.toStdString();
+    EXPECT_TRUE(all.contains("Faulty.second: a second default button; Return presses first"))
+        << all.toStdString();
+    Faulty& w = *ui::implicitInstance<Faulty>();
+    EXPECT_TRUE(w.button("first").isDefault());
+    EXPECT_FALSE(w.button("second").isDefault()); // it does not look like what Return presses
 }
 
 } // namespace
