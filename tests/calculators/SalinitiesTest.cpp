@@ -80,6 +80,22 @@ TEST(CotecticLiquidSearch, NoLiquid) {
     }
 }
 
+// Above a water fraction of 0.85 the liquid has no KCl left and the residual
+// is -inf; a KCl-rich solid puts the first start there. That start, and any
+// step into that range, goes back towards the last point with a residual,
+// as at a bound, and the root just below the edge is found.
+TEST(CotecticLiquidSearch, PointsWithoutKClAreMovedBack) {
+    for (double root : {0.8, 0.849}) {
+        auto inner = [=](double w) {
+            return w > 0.85 ? Inner{-kInf, 1 - w, 0} : Inner{1000 * (root - w), 0.1, 0.85 - w};
+        };
+        const auto l = search(inner, 0.0066);
+        EXPECT_TRUE(points[0] > 0.85 && points[2] == (points[0] + points[1]) / 2);
+        EXPECT_TRUE(l.found && std::fabs(l.xH2O - root) < 1e-10) << root;
+        EXPECT_LE(points.size(), 103u);
+    }
+}
+
 // A model of known shape: solvus limbs of x(NaCl) 0.2 and 0.9; a cotectic
 // liquid of 12 % NaCl and 18 % KCl whose residual is linear in the water
 // fraction with its root at 0.7 (not a number: the inner search fails with
@@ -180,6 +196,40 @@ TEST(SalinityCalc, ResultsAgreeWithTheModel) {
     }
 }
 
+// Temperatures 0.5 K apart where the cotectic liquid search, from the
+// KCl-rich solid or (in the salinity window, halite dissolving last) from the
+// NaCl-rich one, once stepped onto liquids without KCl and gave up. Along
+// such a sweep each liquid lies between its neighbours.
+TEST(CotecticCalc, NoGapBetweenTemperaturesWithALiquid) {
+    const std::array<double, 3> sweeps[] = {
+        // MPa, first and last degC
+        {0.1, 70, 87}, {50, 101, 103}, {50, 127, 129}, {100, 124, 125}, {100, 141.5, 142.5},
+    };
+    for (auto [P, fromC, toC] : sweeps) {
+        std::vector<SaltContent> liquids;
+        for (double tC = fromC; tC <= toC; tC += 0.5) {
+            const CotecticResult r = cotecticAt(tC + kC, P);
+            ASSERT_TRUE(r.liquidFound) << tC << " C, " << P << " MPa";
+            liquids.push_back(r.liquidContent);
+        }
+        for (std::size_t i = 1; i + 1 < liquids.size(); ++i) {
+            const SaltContent &a = liquids[i - 1], &b = liquids[i], &c = liquids[i + 1];
+            EXPECT_TRUE((a.asNaCl - b.asNaCl) * (b.asNaCl - c.asNaCl) >= 0 &&
+                        (a.asKCl - b.asKCl) * (b.asKCl - c.asKCl) >= 0)
+                << fromC + 0.5 * i << " C, " << P << " MPa";
+        }
+    }
+    // The example of 77.5 C at 0.1 MPa, between 77 C (8.192528 / 7.598267 as %)
+    // and 78 C (8.199978 / 7.645807).
+    const CotecticResult r = cotecticAt(77.5 + kC, 0.1);
+    EXPECT_TRUE(r.liquidContent.asNaCl > 8.192528 && r.liquidContent.asNaCl < 8.199978);
+    EXPECT_TRUE(r.liquidContent.asKCl > 7.598267 && r.liquidContent.asKCl < 7.645807);
+    for (auto [P, sylviteC] : {std::pair{0.1, 10.0}, {100, 33}, {200, 48}, {200, 55.5}}) {
+        const SalinityResult h = salinityFromDissolution(P, sylviteC + 20 + kC, sylviteC + kC);
+        EXPECT_TRUE(h.liquidFound) << sylviteC << " C, " << P << " MPa";
+    }
+}
+
 const QStringList kResults = {"resultT1",        "resultNaCl1",    "resultKCl1",     "resultNaCl1a",
                               "resultKCl1a",     "resultNaCl1sol", "resultKCl1sol",  "resultNaCl1asol",
                               "resultKCl1asol",  "resultT2",       "resultNaCl2",    "resultKCl2",
@@ -234,8 +284,9 @@ TEST_F(SalinitiesWindow, EveryEditEmptiesAllEighteenResultsAndJunkShowsNoNumberT
 TEST_F(SalinitiesWindow, EachFailedStageShowsOutOfRange) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"500", "600", "#o---o---#========"}, // above the crest of the solvus: no solid
-        {"10", "50", "#o---#####========"},   // from the NaCl-rich solid the cotectic search does not settle
-        {"825", "125", "##########o---o---"}, // sylvite at 825 C melts the KCl-rich solid: no bulk liquid
+        {"10", "50",
+         "##################"}, // the cotectic search from the NaCl-rich solid meets liquids without KCl
+        {"825", "125", "##########o---o---"},    // sylvite at 825 C melts the KCl-rich solid: no bulk liquid
         {"300", "1e999", "#########oo---o---"},  // no final temperature
         {"-1e999", "300", "oo---o---#========"}, // no cotectic temperature
     };
