@@ -7,8 +7,9 @@
 //   gaps     0.5 K sweeps from 25 to 450 degC at 0.1, 50, 100 and 200 MPa:
 //            temperatures without a cotectic liquid that lie between two
 //            temperatures with one;
-//   slowest  a random survey of salinity presses (in and out of range,
-//            negative and huge pressures), with the slowest ones timed.
+//   random   every shown result of a random survey of salinity presses (in
+//            and out of range, negative and huge pressures);
+//   slowest  the same presses timed, the slowest ones listed.
 #include "calculators/thermodynamic/CotecticCalc.h"
 #include "calculators/thermodynamic/SalinityCalc.h"
 
@@ -153,6 +154,30 @@ struct Random {
     }
 };
 
+// The presses of the random survey: in and out of range, negative and huge
+// pressures.
+struct Press {
+    double P, sylviteC, haliteC;
+};
+
+Press randomPress(Random& rnd) {
+    const double pick = rnd.uniform(0, 1);
+    const double P = pick < 0.05   ? rnd.uniform(-500, 0)
+                     : pick < 0.1  ? rnd.uniform(500, 1e5)
+                     : pick < 0.55 ? rnd.uniform(0.1, 200)
+                                   : rnd.uniform(0.1, 500);
+    const double syl = rnd.uniform(-50, 1000), hal = rnd.uniform(-50, 1000);
+    return {P, syl, hal};
+}
+
+void randomOutputs(int presses) {
+    Random rnd;
+    for (int i = 0; i < presses; ++i) {
+        const Press p = randomPress(rnd);
+        printSalinity(p.P, p.sylviteC, p.haliteC);
+    }
+}
+
 void slowest(int presses) {
     Random rnd;
     struct Timed {
@@ -162,12 +187,7 @@ void slowest(int presses) {
     std::vector<Timed> all;
     double sum = 0;
     for (int i = 0; i < presses; ++i) {
-        const double pick = rnd.uniform(0, 1);
-        const double P = pick < 0.05   ? rnd.uniform(-500, 0)
-                         : pick < 0.1  ? rnd.uniform(500, 1e5)
-                         : pick < 0.55 ? rnd.uniform(0.1, 200)
-                                       : rnd.uniform(0.1, 500);
-        const double syl = rnd.uniform(-50, 1000), hal = rnd.uniform(-50, 1000);
+        const auto [P, syl, hal] = randomPress(rnd);
         const auto start = std::chrono::steady_clock::now();
         const SalinityResult r = salinityFromDissolution(P, hal + kC, syl + kC);
         const double ms =
@@ -175,8 +195,24 @@ void slowest(int presses) {
         sum += ms;
         all.push_back({ms, P, syl, hal, r.liquidFound, r.bulkFound});
     }
-    std::sort(all.begin(), all.end(), [](const Timed& a, const Timed& b) { return a.ms > b.ms; });
-    std::printf("%d presses, mean %.3f ms; slowest:\n", presses, sum / presses);
+    // The machine may be busy with other work: the slowest presses are timed
+    // again, each taking the fastest of three runs.
+    auto slowerFirst = [](const Timed& a, const Timed& b) { return a.ms > b.ms; };
+    std::sort(all.begin(), all.end(), slowerFirst);
+    for (std::size_t i = 0; i < std::min<std::size_t>(50, all.size()); ++i)
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            const auto start = std::chrono::steady_clock::now();
+            salinityFromDissolution(all[i].P, all[i].haliteC + kC, all[i].sylviteC + kC);
+            all[i].ms = std::min(
+                all[i].ms,
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+    std::sort(all.begin(), all.end(), slowerFirst);
+    const auto over50 = std::count_if(all.begin(), all.end(), [](const Timed& t) { return t.ms > 50; });
+    const auto over50Positive =
+        std::count_if(all.begin(), all.end(), [](const Timed& t) { return t.ms > 50 && t.P > 0; });
+    std::printf("%d presses, mean %.3f ms, %ld over 50 ms (%ld of them at a positive pressure); slowest:\n",
+                presses, sum / presses, long(over50), long(over50Positive));
     for (std::size_t i = 0; i < std::min<std::size_t>(10, all.size()); ++i)
         std::printf("  %8.3f ms  %.6g MPa, sylvite %.6g C, halite %.6g C (%s)\n", all[i].ms, all[i].P,
                     all[i].sylviteC, all[i].haliteC,
@@ -193,10 +229,12 @@ int main(int argc, char** argv) {
         outputs();
     else if (!std::strcmp(mode, "gaps"))
         gaps();
+    else if (!std::strcmp(mode, "random"))
+        randomOutputs(argc > 2 ? std::stoi(argv[2]) : 2000);
     else if (!std::strcmp(mode, "slowest"))
         slowest(argc > 2 ? std::stoi(argv[2]) : 2000);
     else {
-        std::fprintf(stderr, "usage: %s outputs | gaps | slowest [presses]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s outputs | gaps | random [presses] | slowest [presses]\n", argv[0]);
         return 2;
     }
     return 0;
