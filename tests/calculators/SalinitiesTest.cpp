@@ -108,6 +108,7 @@ struct Fake {
     double root = 0.7, liquidNaCl = 0.12, seedK = 500, topK = 1000;
     std::array<double, 2> solid{0.95, 0.05};
     int failing = 0;
+    double highestK = 1100; // the highest liquidus of the solid solution
     std::vector<double> s{}, startsK{};
 
     SalinityResult run(double haliteK = 800, double sylviteK = 600) {
@@ -117,6 +118,7 @@ struct Fake {
             return std::isnan(root) ? Inner{} : Inner{1000 * (root - w), liquidNaCl, 0.18};
         };
         m.liquidusSeed = [&](int, double, double) { return seedK; };
+        m.highestLiquidus = [&](int, double, double, double, double) { return highestK; };
         m.liquidus = [&](int, double xNaCl, double xKCl, double, double startK) {
             s.push_back((1 - xNaCl - xKCl) / 0.7);
             startsK.push_back(startK);
@@ -127,10 +129,11 @@ struct Fake {
     }
 };
 
-// Halite dissolving last (solid 0.9): the search along the line starts from
-// the lever rule between the melting of that solid and the cotectic
-// temperature, kept inside the segment; each liquidus from the empirical
-// temperature kept between 20 and 800 C (both bounds kept).
+// Halite dissolving last (solid 0.9): after the liquidus of the solid
+// itself (s = 0), the search along the line starts from the lever rule
+// between the melting of that solid and the cotectic temperature, kept
+// inside the segment; each liquidus from the empirical temperature kept
+// between 20 and 800 C (both bounds kept).
 TEST(SalinityCalc, WhereTheBulkAndTheLiquidusSearchesStart) {
     const double Tm = anhydrousMeltingK(0.1, 10), lever = (Tm - 610) / (Tm - 600);
     const std::array<double, 6> cases[] = {
@@ -141,10 +144,11 @@ TEST(SalinityCalc, WhereTheBulkAndTheLiquidusSearchesStart) {
         {Tm, Tm + 10, 1093.1501, 0.5, 0.55, 1073.15},         // cotectic at the melting: no lever rule
     };
     for (auto [T1, T2, seedK, s0, s1, startK] : cases) {
-        Fake f{.seedK = seedK};
+        Fake f{.seedK = seedK, .topK = 1400}; // the liquidus of the solid above every T2
         f.run(T2, T1);
-        ASSERT_GE(f.s.size(), 2u);
-        EXPECT_TRUE(std::fabs(f.s[0] - s0) < 1e-10 && std::fabs(f.s[1] - s1) < 1e-10) << T1 << " " << T2;
+        ASSERT_GE(f.s.size(), 3u);
+        EXPECT_TRUE(f.s[0] == 0 && std::fabs(f.s[1] - s0) < 1e-10 && std::fabs(f.s[2] - s1) < 1e-10)
+            << T1 << " " << T2;
         EXPECT_EQ(f.startsK, std::vector<double>(f.startsK.size(), startK)) << seedK;
     }
 }
@@ -163,7 +167,7 @@ TEST(SalinityCalc, EachFailedStageStopsTheStagesAfterIt) {
         {{.failing = -1}, "AB-"},       // no liquidus anywhere
         {{.solid = {0, 0}}, "AB-"},     // a liquidus without its solid
         {{.solid = {kInf, 0}}, "AB-"},  // a solid that is not a number
-        {{.failing = 2}, "ABC"},        // a failing liquidus counts as 0 K: the search goes on
+        {{.failing = 3}, "ABC"},        // a failing liquidus counts as 0 K: the search goes on
     };
     for (const auto& [fake, reached] : cases) {
         Fake f = fake;
@@ -171,6 +175,26 @@ TEST(SalinityCalc, EachFailedStageStopsTheStagesAfterIt) {
         const std::string s = {r.solidFound ? 'A' : '-', r.liquidFound ? 'B' : '-', r.bulkFound ? 'C' : '-'};
         EXPECT_EQ(s, reached) << &fake - &cases[0].first;
         EXPECT_EQ(f.s.empty(), !r.liquidFound);
+    }
+}
+
+// The liquidus falls from 1000 K at the solid to 600 K at the cotectic
+// liquid. A final temperature more than 0.1 K above the liquidus of the solid
+// itself, or, where that is not found, above the highest liquidus the solid
+// solution allows (1100 K + 0.1 K where that is not found either), is met
+// nowhere on the line: no search along it.
+TEST(SalinityCalc, AFinalTemperatureAboveTheSolidsLiquidusIsDecidedAtOnce) {
+    const std::tuple<int, double, double, bool> cases[] = {
+        // failing liquidus call (1: the solid's), highest liquidus, final temperature, searched
+        {0, 1100, 1000.2, false}, {0, 1100, 1000.05, true}, {1, 1100, 1100.3, false},
+        {1, 1100, 1100.15, true}, {1, 1050, 1100.3, false}, {1, 1200, 1200.05, true},
+        {1, 1200, 1200.2, false},
+    };
+    for (auto [failing, highestK, T2, searched] : cases) {
+        Fake f{.failing = failing, .highestK = highestK};
+        const SalinityResult r = f.run(T2, 600);
+        EXPECT_TRUE(r.liquidFound && !r.bulkFound);
+        EXPECT_EQ(f.s.size() > 1, searched) << failing << " " << highestK << " " << T2;
     }
 }
 
@@ -227,6 +251,34 @@ TEST(CotecticCalc, NoGapBetweenTemperaturesWithALiquid) {
     for (auto [P, sylviteC] : {std::pair{0.1, 10.0}, {100, 33}, {200, 48}, {200, 55.5}}) {
         const SalinityResult h = salinityFromDissolution(P, sylviteC + 20 + kC, sylviteC + kC);
         EXPECT_TRUE(h.liquidFound) << sylviteC << " C, " << P << " MPa";
+    }
+}
+
+// Final temperatures that no liquid of the line reaches: above the
+// liquidus of the solid itself (0.1 MPa), and above the highest liquidus the
+// liquidus search can find where the solid's own is not found (446.6 MPa).
+// Decided with the solid's liquidus, not after a search along the line. At
+// a negative pressure the liquidus rises above the solid's inside the line
+// (at -435.5 MPa it is 912 K at the solid and 1082 K at s = 0.1), and the
+// search finds the liquid there.
+TEST(SalinityCalc, UnreachableFinalTemperaturesWithoutASearch) {
+    const std::tuple<double, double, double, bool> cases[] = {
+        // MPa, sylvite and halite degC, found
+        {0.1, 760, 400, false},
+        {446.6, 830.6, 82.1, false},
+        {-435.5, 714.3, 244.5, true},
+    };
+    for (auto [P, sylviteC, haliteC, found] : cases) {
+        SalinityModel m = SalinityModel::thermodynamic();
+        int calls = 0;
+        const auto liquidus = m.liquidus;
+        m.liquidus = [&](int field, double xNaCl, double xKCl, double pressureMPa, double startK) {
+            ++calls;
+            return liquidus(field, xNaCl, xKCl, pressureMPa, startK);
+        };
+        const SalinityResult r = salinityFromDissolution(P, haliteC + kC, sylviteC + kC, m);
+        EXPECT_TRUE(r.liquidFound && r.bulkFound == found) << P << " MPa";
+        EXPECT_EQ(calls == 1, !found) << P << " MPa";
     }
 }
 
