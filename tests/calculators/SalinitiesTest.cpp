@@ -74,7 +74,7 @@ TEST(CotecticLiquidSearch, NoLiquid) {
         {NAN, 0, 0.1, 0.1},       // past both bounds, never settles
     };
     for (auto [a, b, naCl, kCl] : cases) {
-        auto inner = [=](double w) { return Inner{a + b * w, naCl, kCl}; };
+        auto inner = [a = a, b = b, naCl = naCl, kCl = kCl](double w) { return Inner{a + b * w, naCl, kCl}; };
         EXPECT_FALSE(search(inner).found) << a << " + " << b << " w";
         EXPECT_TRUE(naCl != 0.4 || points[2] == (0.7 + (a < 0 ? 0.3 : 1.0)) / 2);
     }
