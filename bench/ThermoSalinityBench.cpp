@@ -19,13 +19,25 @@ struct SalinityCase {
 
 // Halite last, sylvite last, at 100 MPa, both at one temperature; then the
 // two slowest bulk liquids found in surveys of both fields from 0 to 535 degC
-// at 0.1 to 500 MPa (just below the crest of the solvus), and the slowest
-// press of those surveys, whose final temperature no liquid of the line
-// reaches (out of range after 101 passes, with many liquidus searches
-// failing near 1100 K).
+// at 0.1 to 500 MPa (just below the crest of the solvus); final temperatures
+// that no liquid of the line reaches: above the liquidus of the solid (0.1
+// MPa) or above the reach of the liquidus search (200 and 446.6 MPa), decided
+// before any search along the line; a cotectic liquid whose search meets
+// liquids without KCl (0.1 MPa, halite 50, sylvite 10 degC); and the slowest
+// press of a random survey (bench/ThermoSalinitySurvey.cpp), whose liquidus
+// searches fail over part of the line (out of range after 101 passes).
 constexpr SalinityCase kSalinity[] = {
-    {0.1, 350, 300}, {0.1, 300, 350}, {100, 350, 300}, {0.1, 300, 300},
-    {50, 485, 475},  {10, 475, 470},  {200, 875, 175},
+    {0.1, 350, 300},
+    {0.1, 300, 350},
+    {100, 350, 300},
+    {0.1, 300, 300},
+    {50, 485, 475},
+    {10, 475, 470},
+    {200, 875, 175},
+    {0.1, 400, 760},
+    {446.6, 82.1, 830.6},
+    {0.1, 50, 10},
+    {490.425, 402.138, 731.603},
 };
 
 void BM_Salinity(benchmark::State& state) {

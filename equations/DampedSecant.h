@@ -44,6 +44,12 @@ struct Settings {
     // Record each converged point and go on to the last pass; the result is
     // the last point recorded (the empirical solvus search needs this).
     bool continueAfterSuccess = false;
+    // A residual that is not a finite number marks its point as past a
+    // bound: the next pass moves that point halfway back towards the other
+    // point, whose residual is finite, instead of taking a secant step
+    // (which such a residual would make 0 or not a number). Starts that are
+    // both not finite fail the search.
+    bool nonFiniteIsBound = false;
 };
 
 inline constexpr int kMaxPasses = 101;
@@ -88,6 +94,18 @@ Outcome run(const Settings& cfg, Start start, Residual&& residual, Bounds&& boun
     bool recorded = false;
     double recordedX = 0.0;
     for (int n = 0; n < kMaxPasses; ++n) {
+        if (cfg.nonFiniteIsBound && !(std::isfinite(f) && std::isfinite(fp))) {
+            if (!std::isfinite(f) && !std::isfinite(fp)) return {false, 0.0};
+            if (std::isfinite(fp)) {
+                x = (xp + x) / 2;
+                f = residual(x);
+            } else {
+                xp = (xp + x) / 2;
+                fp = residual(xp);
+            }
+            yieldToEventLoop();
+            continue;
+        }
         const bool equal = (f == fp);
         bool halve = false;
         switch (cfg.equalResiduals) {

@@ -13,12 +13,16 @@ namespace secant = Globals::secant;
 
 // Half secant steps; equal residuals (zero included, which is also what the
 // inner search answers when it fails) halve the last move; only the relative
-// step ends the search.
+// step ends the search. Where the liquid's KCl comes out exactly 0 (at high
+// water fractions of KCl-poor liquids) the residual is -inf: such a point
+// lies past the end of the liquids with both salts and is moved back like
+// one past a bound.
 constexpr secant::Settings kCotecticWater{.stepFactor = 0.5,
                                           .equalResiduals = secant::EqualRule::E3,
                                           .tolerance = 1e-12,
                                           .zeroResidual = secant::ZeroRule::NotTested,
-                                          .divergenceTest = false};
+                                          .divergenceTest = false,
+                                          .nonFiniteIsBound = true};
 
 // The KCl residual (J/mol) at a settled point: converged searches leave it
 // below 1e-6 J/mol (about 1e-10 RT); the ends of a search that has no root

@@ -22,7 +22,9 @@ struct CotecticLiquid {
 };
 
 // Damped secant on the water fraction, started from two points set by the
-// solid's x(NaCl) and kept above 0.3 and below 1. Not found when the search
+// solid's x(NaCl) and kept above 0.3 and below 1; a point whose liquid has no
+// KCl left (a residual of -inf) is moved back like one past a bound, towards
+// the last point with a finite residual. Not found when the search
 // does not settle in 101 passes, or when it settles on a water fraction for
 // which the inner search found no liquid (its all-zero answer) or where KCl
 // is not in equilibrium (the search came to rest on a bound).

@@ -5,6 +5,7 @@
 #include "DampedSecant.h"
 #include "Globals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace calculators {
@@ -28,6 +29,14 @@ constexpr secant::Settings kBulkOnLine{.stepFactor = 0.5,
 // came to rest on an end of the line without a root misses it by kelvins.
 constexpr double kLiquidusMatch = 1e-5;
 
+// How far a final temperature may lie above the liquidus of the anhydrous
+// solid before no point of the line can have it as its liquidus (K). Water
+// lowers the liquidus; the margin covers the tolerances of the searches.
+constexpr double kAboveTheSolid = 0.1;
+
+// What the search for the highest liquidus answers when it finds none (K).
+constexpr double kNoTurningPointK = 1100.0;
+
 // Keeps the line parameter inside (0, 1): the bulk lies between the solid and
 // the cotectic liquid. Negated strict tests, so that not-a-number is past
 // the bound.
@@ -37,11 +46,29 @@ double keepOnSegment(double s, double step) {
     return s;
 }
 
+// Whether the final temperature T2 (K) is the liquidus of no point of the
+// line from the solid [0, xs, k] to the cotectic liquid. At positive
+// pressures the liquidus falls along the line from the melting of the solid
+// to the cotectic temperature, so T2 above the liquidus of the anhydrous
+// solid itself is met nowhere. Where that liquidus is not found it lies
+// above the reach of the liquidus search, whose upper end is the highest
+// liquidus the solid solution allows; water lowers that too, and where it is
+// not found the search reaches just above 1100 K. (At negative pressures, far
+// outside the model's range, the liquidus rises and falls along the line.)
+bool aboveTheLiquidusOfTheLine(const SalinityModel& model, int field, double xs, double k, double P,
+                               double T2) {
+    const double startK = liquidusStartTemperature(model.liquidusSeed(field, xs, k));
+    double highestK = model.liquidus(field, xs, k, P, startK)[0];
+    if (!(highestK > 0))
+        highestK = std::max(model.highestLiquidus(field, xs, k, startK, P), kNoTurningPointK) + 0.1;
+    return T2 - highestK > kAboveTheSolid;
+}
+
 } // namespace
 
 SalinityModel SalinityModel::thermodynamic() {
     return {Globals::Equality_solids, Globals::Cotectic_NaCl_sol_liq, Globals::FDP_Mirtox,
-            Globals::Temperature_Liquidus};
+            Globals::Temperature_Liquidus, Globals::Max_Temp};
 }
 
 double anhydrousMeltingK(double k, double pressureMPa) {
@@ -108,6 +135,10 @@ SalinityResult salinityFromDissolution(double pressureMPa, double haliteK, doubl
         }
         return T2 - liquidus[0];
     };
+
+    // The search along the line would spend its passes, each a liquidus
+    // search, pressing against the solid's end.
+    if (P > 0 && aboveTheLiquidusOfTheLine(model, r.field, xs, k, P, T2)) return r;
 
     // Where the solid would melt below T1 no mixing ratio is known; otherwise
     // the lever rule between the melting and the cotectic temperature.

@@ -10,8 +10,8 @@
 // liquid, the bulk liquid at final dissolution with its solid.
 #pragma once
 
-#include "calculators/thermodynamic/CotecticLiquidSearch.h"
 #include "calculators/SaltContent.h"
+#include "calculators/thermodynamic/CotecticLiquidSearch.h"
 
 #include <array>
 #include <functional>
@@ -28,6 +28,10 @@ struct SalinityModel {
     std::function<std::array<double, 3>(int field, double xNaCl, double xKCl, double pressureMPa,
                                         double startK)>
         liquidus;
+    // The highest liquidus the solid solution allows the liquid (K), 1100
+    // when there is no turning point to find.
+    std::function<double(int field, double xNaCl, double xKCl, double startK, double pressureMPa)>
+        highestLiquidus;
 
     static SalinityModel thermodynamic(); // the Globals functions
 };

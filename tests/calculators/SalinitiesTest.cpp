@@ -81,6 +81,22 @@ TEST(CotecticLiquidSearch, NoLiquid) {
     }
 }
 
+// Above a water fraction of 0.85 the liquid has no KCl left and the residual
+// is -inf; a KCl-rich solid puts the first start there. That start, and any
+// step into that range, goes back towards the last point with a residual,
+// as at a bound, and the root just below the edge is found.
+TEST(CotecticLiquidSearch, PointsWithoutKClAreMovedBack) {
+    for (double root : {0.8, 0.849}) {
+        auto inner = [=](double w) {
+            return w > 0.85 ? Inner{-kInf, 1 - w, 0} : Inner{1000 * (root - w), 0.1, 0.85 - w};
+        };
+        const auto l = search(inner, 0.0066);
+        EXPECT_TRUE(points[0] > 0.85 && points[2] == (points[0] + points[1]) / 2);
+        EXPECT_TRUE(l.found && std::fabs(l.xH2O - root) < 1e-10) << root;
+        EXPECT_LE(points.size(), 103u);
+    }
+}
+
 // A model of known shape: solvus limbs of x(NaCl) 0.2 and 0.9; a cotectic
 // liquid of 12 % NaCl and 18 % KCl whose residual is linear in the water
 // fraction with its root at 0.7 (not a number: the inner search fails with
@@ -93,6 +109,7 @@ struct Fake {
     double root = 0.7, liquidNaCl = 0.12, seedK = 500, topK = 1000;
     std::array<double, 2> solid{0.95, 0.05};
     int failing = 0;
+    double highestK = 1100; // the highest liquidus of the solid solution
     std::vector<double> s{}, startsK{};
 
     SalinityResult run(double haliteK = 800, double sylviteK = 600) {
@@ -102,6 +119,7 @@ struct Fake {
             return std::isnan(root) ? Inner{} : Inner{1000 * (root - w), liquidNaCl, 0.18};
         };
         m.liquidusSeed = [&](int, double, double) { return seedK; };
+        m.highestLiquidus = [&](int, double, double, double, double) { return highestK; };
         m.liquidus = [&](int, double xNaCl, double xKCl, double, double startK) {
             s.push_back((1 - xNaCl - xKCl) / 0.7);
             startsK.push_back(startK);
@@ -112,10 +130,11 @@ struct Fake {
     }
 };
 
-// Halite dissolving last (solid 0.9): the search along the line starts from
-// the lever rule between the melting of that solid and the cotectic
-// temperature, kept inside the segment; each liquidus from the empirical
-// temperature kept between 20 and 800 C (both bounds kept).
+// Halite dissolving last (solid 0.9): after the liquidus of the solid
+// itself (s = 0), the search along the line starts from the lever rule
+// between the melting of that solid and the cotectic temperature, kept
+// inside the segment; each liquidus from the empirical temperature kept
+// between 20 and 800 C (both bounds kept).
 TEST(SalinityCalc, WhereTheBulkAndTheLiquidusSearchesStart) {
     const double Tm = anhydrousMeltingK(0.1, 10), lever = (Tm - 610) / (Tm - 600);
     const std::array<double, 6> cases[] = {
@@ -126,10 +145,11 @@ TEST(SalinityCalc, WhereTheBulkAndTheLiquidusSearchesStart) {
         {Tm, Tm + 10, 1093.1501, 0.5, 0.55, 1073.15},         // cotectic at the melting: no lever rule
     };
     for (auto [T1, T2, seedK, s0, s1, startK] : cases) {
-        Fake f{.seedK = seedK};
+        Fake f{.seedK = seedK, .topK = 1400}; // the liquidus of the solid above every T2
         f.run(T2, T1);
-        ASSERT_GE(f.s.size(), 2u);
-        EXPECT_TRUE(std::fabs(f.s[0] - s0) < 1e-10 && std::fabs(f.s[1] - s1) < 1e-10) << T1 << " " << T2;
+        ASSERT_GE(f.s.size(), 3u);
+        EXPECT_TRUE(f.s[0] == 0 && std::fabs(f.s[1] - s0) < 1e-10 && std::fabs(f.s[2] - s1) < 1e-10)
+            << T1 << " " << T2;
         EXPECT_EQ(f.startsK, std::vector<double>(f.startsK.size(), startK)) << seedK;
     }
 }
@@ -148,7 +168,7 @@ TEST(SalinityCalc, EachFailedStageStopsTheStagesAfterIt) {
         {{.failing = -1}, "AB-"},       // no liquidus anywhere
         {{.solid = {0, 0}}, "AB-"},     // a liquidus without its solid
         {{.solid = {kInf, 0}}, "AB-"},  // a solid that is not a number
-        {{.failing = 2}, "ABC"},        // a failing liquidus counts as 0 K: the search goes on
+        {{.failing = 3}, "ABC"},        // a failing liquidus counts as 0 K: the search goes on
     };
     for (const auto& [fake, reached] : cases) {
         Fake f = fake;
@@ -156,6 +176,26 @@ TEST(SalinityCalc, EachFailedStageStopsTheStagesAfterIt) {
         const std::string s = {r.solidFound ? 'A' : '-', r.liquidFound ? 'B' : '-', r.bulkFound ? 'C' : '-'};
         EXPECT_EQ(s, reached) << &fake - &cases[0].first;
         EXPECT_EQ(f.s.empty(), !r.liquidFound);
+    }
+}
+
+// The liquidus falls from 1000 K at the solid to 600 K at the cotectic
+// liquid. A final temperature more than 0.1 K above the liquidus of the solid
+// itself, or, where that is not found, above the highest liquidus the solid
+// solution allows (1100 K + 0.1 K where that is not found either), is met
+// nowhere on the line: no search along it.
+TEST(SalinityCalc, AFinalTemperatureAboveTheSolidsLiquidusIsDecidedAtOnce) {
+    const std::tuple<int, double, double, bool> cases[] = {
+        // failing liquidus call (1: the solid's), highest liquidus, final temperature, searched
+        {0, 1100, 1000.2, false}, {0, 1100, 1000.05, true}, {1, 1100, 1100.3, false},
+        {1, 1100, 1100.15, true}, {1, 1050, 1100.3, false}, {1, 1200, 1200.05, true},
+        {1, 1200, 1200.2, false},
+    };
+    for (auto [failing, highestK, T2, searched] : cases) {
+        Fake f{.failing = failing, .highestK = highestK};
+        const SalinityResult r = f.run(T2, 600);
+        EXPECT_TRUE(r.liquidFound && !r.bulkFound);
+        EXPECT_EQ(f.s.size() > 1, searched) << failing << " " << highestK << " " << T2;
     }
 }
 
@@ -178,6 +218,68 @@ TEST(SalinityCalc, ResultsAgreeWithTheModel) {
         EXPECT_NEAR(Temperature_Liquidus(field, r.bulkNaCl, r.bulkKCl, P, T2 - 10)[0], T2, 1e-6 * T2);
         const double g = r.bulkH2O * kMolarMassH2O + r.bulkNaCl * kMolarMassNaCl + r.bulkKCl * kMolarMassKCl;
         EXPECT_NEAR(r.bulk.massKCl, 100 * r.bulkKCl * kMolarMassKCl / g, 1e-9); // g per mole of liquid
+    }
+}
+
+// Temperatures 0.5 K apart where the cotectic liquid search, from the
+// KCl-rich solid or (in the salinity window, halite dissolving last) from the
+// NaCl-rich one, once stepped onto liquids without KCl and gave up. Along
+// such a sweep each liquid lies between its neighbours.
+TEST(CotecticCalc, NoGapBetweenTemperaturesWithALiquid) {
+    const std::array<double, 3> sweeps[] = {
+        // MPa, first and last degC
+        {0.1, 70, 87}, {50, 101, 103}, {50, 127, 129}, {100, 124, 125}, {100, 141.5, 142.5},
+    };
+    for (auto [P, fromC, toC] : sweeps) {
+        std::vector<SaltContent> liquids;
+        for (double tC = fromC; tC <= toC; tC += 0.5) {
+            const CotecticResult r = cotecticAt(tC + kC, P);
+            ASSERT_TRUE(r.liquidFound) << tC << " C, " << P << " MPa";
+            liquids.push_back(r.liquidContent);
+        }
+        for (std::size_t i = 1; i + 1 < liquids.size(); ++i) {
+            const SaltContent &a = liquids[i - 1], &b = liquids[i], &c = liquids[i + 1];
+            EXPECT_TRUE((a.asNaCl - b.asNaCl) * (b.asNaCl - c.asNaCl) >= 0 &&
+                        (a.asKCl - b.asKCl) * (b.asKCl - c.asKCl) >= 0)
+                << fromC + 0.5 * i << " C, " << P << " MPa";
+        }
+    }
+    // The example of 77.5 C at 0.1 MPa, between 77 C (8.192528 / 7.598267 as %)
+    // and 78 C (8.199978 / 7.645807).
+    const CotecticResult r = cotecticAt(77.5 + kC, 0.1);
+    EXPECT_TRUE(r.liquidContent.asNaCl > 8.192528 && r.liquidContent.asNaCl < 8.199978);
+    EXPECT_TRUE(r.liquidContent.asKCl > 7.598267 && r.liquidContent.asKCl < 7.645807);
+    for (auto [P, sylviteC] : {std::pair{0.1, 10.0}, {100, 33}, {200, 48}, {200, 55.5}}) {
+        const SalinityResult h = salinityFromDissolution(P, sylviteC + 20 + kC, sylviteC + kC);
+        EXPECT_TRUE(h.liquidFound) << sylviteC << " C, " << P << " MPa";
+    }
+}
+
+// Final temperatures that no liquid of the line reaches: above the
+// liquidus of the solid itself (0.1 MPa), and above the highest liquidus the
+// liquidus search can find where the solid's own is not found (446.6 MPa).
+// Decided with the solid's liquidus, not after a search along the line. At
+// a negative pressure the liquidus rises above the solid's inside the line
+// (at -435.5 MPa it is 912 K at the solid and 1082 K at s = 0.1), and the
+// search finds the liquid there.
+TEST(SalinityCalc, UnreachableFinalTemperaturesWithoutASearch) {
+    const std::tuple<double, double, double, bool> cases[] = {
+        // MPa, sylvite and halite degC, found
+        {0.1, 760, 400, false},
+        {446.6, 830.6, 82.1, false},
+        {-435.5, 714.3, 244.5, true},
+    };
+    for (auto [P, sylviteC, haliteC, found] : cases) {
+        SalinityModel m = SalinityModel::thermodynamic();
+        int calls = 0;
+        const auto liquidus = m.liquidus;
+        m.liquidus = [&](int field, double xNaCl, double xKCl, double pressureMPa, double startK) {
+            ++calls;
+            return liquidus(field, xNaCl, xKCl, pressureMPa, startK);
+        };
+        const SalinityResult r = salinityFromDissolution(P, haliteC + kC, sylviteC + kC, m);
+        EXPECT_TRUE(r.liquidFound && r.bulkFound == found) << P << " MPa";
+        EXPECT_EQ(calls == 1, !found) << P << " MPa";
     }
 }
 
@@ -235,8 +337,9 @@ TEST_F(SalinitiesWindow, EveryEditEmptiesAllEighteenResultsAndJunkShowsNoNumberT
 TEST_F(SalinitiesWindow, EachFailedStageShowsOutOfRange) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"500", "600", "#o---o---#========"}, // above the crest of the solvus: no solid
-        {"10", "50", "#o---#####========"},   // from the NaCl-rich solid the cotectic search does not settle
-        {"825", "125", "##########o---o---"}, // sylvite at 825 C melts the KCl-rich solid: no bulk liquid
+        {"10", "50",
+         "##################"}, // the cotectic search from the NaCl-rich solid meets liquids without KCl
+        {"825", "125", "##########o---o---"},    // sylvite at 825 C melts the KCl-rich solid: no bulk liquid
         {"300", "1e999", "#########oo---o---"},  // no final temperature
         {"-1e999", "300", "oo---o---#========"}, // no cotectic temperature
     };

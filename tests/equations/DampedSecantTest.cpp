@@ -11,6 +11,7 @@ namespace {
 
 constexpr Settings kHalfE1{.stepFactor = 0.5, .equalResiduals = EqualRule::E1};
 int calls = 0; // residual evaluations of the last search
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // A search from a, b with b current.
 template <class F, class B = Unbounded>
@@ -61,6 +62,31 @@ TEST(DampedSecant, ClampedPassJudgedByTheUnclampedStep) {
                      kHalfE1, 1, 2, [](double x) { return x - 10.0; }, bound)
                      .converged);
     EXPECT_EQ(calls, 2 + kMaxPasses);
+}
+
+// A residual that is -inf or NaN past 5, with its root at 4.9 close to
+// that edge. A secant step through such a residual is 0 or not a number;
+// treated as a bound, the point goes halfway back to the last finite one.
+TEST(DampedSecant, NonFiniteResidualTreatedAsBound) {
+    const Settings cfg{
+        .equalResiduals = EqualRule::E3, .zeroResidual = ZeroRule::NotTested, .nonFiniteIsBound = true};
+    for (double past : {-kInf, kInf, std::nan("")}) {
+        auto f = [=](double x) { return x > 5 ? past : 1 - std::exp(x - 4.9); };
+        // The first secant step from 0 and 1 lands near 78; the first start
+        // lies past the edge.
+        for (auto [a, b] : {std::pair{0.0, 1.0}, {6.0, 1.0}}) {
+            const Outcome out = search(cfg, a, b, f);
+            EXPECT_TRUE(out.converged && std::fabs(out.x - 4.9) < 1e-10) << past << " from " << a;
+            EXPECT_LE(calls, 2 + kMaxPasses);
+            Settings plain = cfg;
+            plain.nonFiniteIsBound = false;
+            const Outcome old = search(plain, a, b, f);
+            EXPECT_FALSE(old.converged && std::fabs(old.x - 4.9) < 1e-6) << past << " from " << a;
+        }
+        // Both starts past the edge: nothing to go back to.
+        EXPECT_FALSE(search(cfg, 6, 7, f).converged);
+        EXPECT_EQ(calls, 2);
+    }
 }
 
 int yields = 0;
