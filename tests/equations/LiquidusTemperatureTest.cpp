@@ -132,6 +132,29 @@ TEST(TemperatureLiquidus, BothResidualsVanishAtTheResult) {
     EXPECT_GT(std::fabs(G(cases[3].liquid, Tmax)), 1000.0);
 }
 
+TEST(TemperatureLiquidus, ATraceOfTheSecondSaltLiesJustAboveThePureSaltLiquidus) {
+    // 30 mass % NaCl with 0.001 mass % KCl, and 26.5 mass % KCl with 3.2e-6
+    // mass % NaCl: the coexisting solid holds some 1e-8 to 1e-10 of the
+    // second salt, and the root of G lies 1e-5 K and 2e-8 K above the
+    // liquidus against the pure main salt, where G falls by RT ln 10 per
+    // decade of the distance (through the pure solid itself in sylvite).
+    const Liquid traces[] = {{3, 0.11665945808982313, 3.0486205577094001e-06, 0.1, 429.79892134938473},
+                             {4, 1.2310869652112102e-08, 0.080122940819286045, 0.1, 298.92103235628821}};
+    for (const Liquid& l : traces) {
+        SCOPED_TRACE(l.field);
+        const double Tmin = MinPure_Temp(l.field, l.xNaCl, l.xKCl, l.T0, l.P);
+        const auto r = liquidus(l);
+        ASSERT_GT(r[0], Tmin);
+        EXPECT_LT(r[0] - Tmin, 1e-4);
+        const double main = l.field == 3 ? r[1] : r[2];
+        EXPECT_TRUE(main < 1 && main > 1 - 1e-7) << main;
+        // A root, not a point the search stalled on: G changes sign across it
+        // on either side, half-way to the lower end.
+        const double d = (r[0] - Tmin) / 2;
+        EXPECT_LT(G(l, r[0] - d) * G(l, r[0] + d), 0);
+    }
+}
+
 TEST(TemperatureLiquidus, PureSaltsMeltAtTheirMeltingPoints) {
     // A pure molten salt, or a liquid without the main salt (whose liquid
     // term is 0): where the Gibbs energy of melting vanishes.
