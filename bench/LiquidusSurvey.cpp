@@ -4,6 +4,8 @@
 // of two builds can be compared with diff. The slowest liquidus presses go to
 // stderr. Run by hand (a few seconds):
 //   build/bench/liquidus_survey > /tmp/after.txt
+// or, for n random presses of the liquidus window alone:
+//   build/bench/liquidus_survey 20000 > /tmp/after-random.txt
 #include "calculators/CompositionEntry.h"
 #include "calculators/empirical/EmpiricalCotecticCalc.h"
 #include "calculators/empirical/EmpiricalSalinityCalc.h"
@@ -17,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -94,6 +97,27 @@ Timing press(const Press& p) {
     return {std::chrono::duration<double, std::milli>(t1 - t0).count(), p};
 }
 
+// A press anywhere: either field, any scale, contents from 0 through traces
+// to salts beyond the whole, pressures from negative to absurd.
+Press randomPress(Stream& s) {
+    const int field = s.next() < 0.5 ? 3 : 4;
+    const double u = s.next();
+    const CompositionScale scale = u < 0.6   ? CompositionScale::Mass
+                                   : u < 0.8 ? CompositionScale::AmountOfSubstance
+                                             : CompositionScale::Molality;
+    const double top = scale == CompositionScale::Molality ? 30 : 70;
+    auto content = [&] {
+        const double v = s.next();
+        if (v < 0.1) return 0.0;
+        if (v < 0.35) return s.logIn(1e-9, 1);
+        return s.in(0, top);
+    };
+    const double a = content(), b = content();
+    const double w = s.next();
+    const double P = w < 0.7 ? s.in(0.1, 200) : w < 0.8 ? s.in(-200, 0.1) : w < 0.95 ? s.in(200, 2000) : 1e6;
+    return {field, scale, a, b, P};
+}
+
 std::vector<Press> liquidusPresses() {
     std::vector<Press> out;
     const auto M = CompositionScale::Mass;
@@ -119,27 +143,8 @@ std::vector<Press> liquidusPresses() {
     // Random presses over every field: in and out of range, compositions near
     // 0 on every scale, negative and huge pressures.
     Stream s{20261206};
-    for (int i = 0; i < 600; ++i) {
-        const int field = s.next() < 0.5 ? 3 : 4;
-        const double u = s.next();
-        const CompositionScale scale = u < 0.6   ? M
-                                       : u < 0.8 ? CompositionScale::AmountOfSubstance
-                                                 : CompositionScale::Molality;
-        const double top = scale == CompositionScale::Molality ? 30 : 70;
-        auto content = [&] {
-            const double v = s.next();
-            if (v < 0.1) return 0.0;
-            if (v < 0.35) return s.logIn(1e-9, 1);
-            return s.in(0, top);
-        };
-        const double a = content(), b = content();
-        const double w = s.next();
-        const double P = w < 0.7    ? s.in(0.1, 200)
-                         : w < 0.8  ? s.in(-200, 0.1)
-                         : w < 0.95 ? s.in(200, 2000)
-                                    : 1e6;
-        out.push_back({field, scale, a, b, P});
-    }
+    for (int i = 0; i < 600; ++i)
+        out.push_back(randomPress(s));
     // Hostile entries.
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -160,10 +165,7 @@ std::vector<Press> liquidusPresses() {
     return out;
 }
 
-void surveyLiquidus() {
-    std::vector<Timing> times;
-    for (const Press& p : liquidusPresses())
-        times.push_back(press(p));
+void reportSlowest(std::vector<Timing> times) {
     std::sort(times.begin(), times.end(), [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
     double total = 0;
     for (const Timing& t : times)
@@ -174,6 +176,22 @@ void surveyLiquidus() {
         std::fprintf(stderr, "  %8.3f ms  field %d %s %.17g %.17g P %.17g\n", times[i].ms, p.field,
                      scaleName(p.scale), p.naCl, p.kCl, p.P);
     }
+}
+
+void surveyLiquidus() {
+    std::vector<Timing> times;
+    for (const Press& p : liquidusPresses())
+        times.push_back(press(p));
+    reportSlowest(times);
+}
+
+// n random presses of another stream, the slowest reported.
+void timeLiquidus(int n) {
+    Stream s{static_cast<std::uint64_t>(n) * 7919};
+    std::vector<Timing> times;
+    for (int i = 0; i < n; ++i)
+        times.push_back(press(randomPress(s)));
+    reportSlowest(times);
 }
 
 // ---- The empirical searches on the sylvite surface -----------------------
@@ -292,7 +310,13 @@ void surveyDissolution() {
 
 } // namespace
 
-int main() {
+// No argument: the survey. A number n: n random presses of the liquidus
+// window alone.
+int main(int argc, char** argv) {
+    if (argc > 1) {
+        timeLiquidus(std::atoi(argv[1]));
+        return 0;
+    }
     surveySurface();
     surveyCotecticExact();
     surveyFinalRatio();
