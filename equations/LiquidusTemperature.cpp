@@ -114,17 +114,29 @@ struct Root {
 
 // Next to the liquidus against the pure main salt G grows like -RT ln(T - Tmin):
 // continuous, but so steep that a bracket of the search's tolerance does not
-// shrink it. Bisection on, down to adjacent doubles, tells that apart from a
-// jump: the first midpoint at which G has shrunk below a hundredth of the
-// first bracket's residuals is the root.
+// shrink it. Bisection on tells that apart from a jump: the first midpoint at
+// which G has shrunk below a hundredth of the first bracket's residuals is the
+// root. Towards a root |G| keeps falling (by RT ln 2 per halving while the
+// root is far below the bracket, by half once it is not); across a jump it
+// stays, so eight halvings without |G| falling below its least value by half
+// or by RT/4 end the search.
 Root closeInOnRoot(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, double b, double spread) {
-    for (int n = 0; n < 64; ++n) {
+    double least = INFINITY;
+    int sinceFall = 0;
+    for (int n = 0; n < 64 && sinceFall < 8; ++n) {
         const double m = a + (b - a) / 2;
         if (!(a < m && m < b)) break;
         const auto pm = G(m);
         yieldToEventLoop();
         if (!G.usable(pm)) break;
         if (std::fabs(pm.G) <= 1e-2 * spread) return {true, m, pm.solidNaCl};
+        const double g = std::fabs(pm.G);
+        if (g < least / 2 || g < least - thermo::kR * m / 4) {
+            least = g;
+            sinceFall = 0;
+        } else {
+            ++sinceFall;
+        }
         if (oppositeSigns(pm.G, pa.G)) {
             b = m;
         } else {
@@ -198,7 +210,8 @@ Root rootNextToEdge(const LiquidusResidual& G, double u, LiquidusResidual::Point
 // solid loses its second salt and G rises without bound, while at lo itself
 // the solid is pure and G often means nothing; so the root of a ternary
 // liquid usually lies just above lo, the closer the less of the second salt
-// it holds, and the grid is refined there. Above the
+// it holds, and the grid is refined there. Where G cannot be used at lo, a
+// negative G at the first grid point has a root below it. Above the
 // highest liquidus of the solid solution the solid search fails and G is not
 // usable either.
 Root bracketedRoot(const LiquidusResidual& G, double lo, double hi) {
@@ -219,7 +232,7 @@ Root bracketedRoot(const LiquidusResidual& G, double lo, double hi) {
                 r = {true, T, p.solidNaCl};
             else if (G.usable(prev) && oppositeSigns(prev.G, p.G))
                 r = bisect(G, Tprev, prev, T, p);
-            else if (!G.usable(prev) && Tprev == lo)
+            else if (!G.usable(prev) && Tprev == lo && p.G < 0)
                 r = rootNextToEdge(G, T, p, lo, true);
         } else if (G.usable(prev)) {
             r = rootNextToEdge(G, Tprev, prev, T, false);
