@@ -52,6 +52,7 @@ struct Press {
 
 struct Timing {
     double ms;
+    long passes; // of every scan and search: a measure of the work that no other load on the machine disturbs
     Press press;
 };
 
@@ -80,7 +81,15 @@ const char* outcomeName(calculators::LiquidusCalculation::Outcome o) {
     return "?";
 }
 
-Timing press(const Press& p) {
+long passes = 0;
+
+struct Pressed {
+    calculators::LiquidusCalculation result;
+    double ms;
+    long passes;
+};
+
+Pressed calculate(const Press& p) {
     // The composition arrays as the window's entry leaves them.
     calculators::ConvertComposition(1, p.scale, p.naCl);
     calculators::ConvertComposition(2, p.scale, p.kCl);
@@ -88,13 +97,19 @@ Timing press(const Press& p) {
                                           .massKCl = Globals::MASSnumber[2],
                                           .asNaCl = Globals::ASnumber[1],
                                           .asKCl = Globals::ASnumber[2]};
+    passes = 0;
     const auto t0 = std::chrono::steady_clock::now();
     const auto r = calculators::liquidusFromSalinity(p.field, salts, p.P);
     const auto t1 = std::chrono::steady_clock::now();
+    return {r, std::chrono::duration<double, std::milli>(t1 - t0).count(), passes};
+}
+
+Timing press(const Press& p) {
+    const auto [r, ms, n] = calculate(p);
     std::printf("L %d %s %.17g %.17g %.17g: %s %.17g %.17g %.17g %.17g %.17g %.17g %.17g\n", p.field,
                 scaleName(p.scale), p.naCl, p.kCl, p.P, outcomeName(r.outcome), r.startK, r.temperatureK,
                 r.activityNaCl, r.activityKCl, r.solidNaCl, r.solidKCl, r.slvPressureMPa);
-    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), p};
+    return {ms, n, p};
 }
 
 // A press anywhere: either field, any scale, contents from 0 through traces
@@ -165,16 +180,27 @@ std::vector<Press> liquidusPresses() {
     return out;
 }
 
+// The slowest presses, each timed again five times and taken at its fastest,
+// so that a press that merely lost the processor for a while drops out.
 void reportSlowest(std::vector<Timing> times) {
-    std::sort(times.begin(), times.end(), [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
     double total = 0;
     for (const Timing& t : times)
         total += t.ms;
-    std::fprintf(stderr, "liquidus: %zu presses, %.1f ms in all; slowest:\n", times.size(), total);
-    for (std::size_t i = 0; i < std::min<std::size_t>(8, times.size()); ++i) {
+    std::sort(times.begin(), times.end(),
+              [](const Timing& a, const Timing& b) { return a.passes > b.passes; });
+    std::fprintf(stderr, "liquidus: %zu presses, %.1f ms in all; most passes: %ld\n", times.size(), total,
+                 times.empty() ? 0 : times[0].passes);
+    std::sort(times.begin(), times.end(), [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
+    const std::size_t n = std::min<std::size_t>(40, times.size());
+    for (std::size_t i = 0; i < n; ++i)
+        for (int k = 0; k < 5; ++k)
+            times[i].ms = std::min(times[i].ms, calculate(times[i].press).ms);
+    std::sort(times.begin(), times.begin() + n, [](const Timing& a, const Timing& b) { return a.ms > b.ms; });
+    std::fprintf(stderr, "slowest (fastest of six timings):\n");
+    for (std::size_t i = 0; i < std::min<std::size_t>(8, n); ++i) {
         const Press& p = times[i].press;
-        std::fprintf(stderr, "  %8.3f ms  field %d %s %.17g %.17g P %.17g\n", times[i].ms, p.field,
-                     scaleName(p.scale), p.naCl, p.kCl, p.P);
+        std::fprintf(stderr, "  %8.3f ms %8ld passes  field %d %s %.17g %.17g P %.17g\n", times[i].ms,
+                     times[i].passes, p.field, scaleName(p.scale), p.naCl, p.kCl, p.P);
     }
 }
 
@@ -313,6 +339,7 @@ void surveyDissolution() {
 // No argument: the survey. A number n: n random presses of the liquidus
 // window alone.
 int main(int argc, char** argv) {
+    Globals::setYieldHook([] { ++passes; });
     if (argc > 1) {
         timeLiquidus(std::atoi(argv[1]));
         return 0;
