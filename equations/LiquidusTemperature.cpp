@@ -118,12 +118,12 @@ struct Root {
 // which G has shrunk below a hundredth of the first bracket's residuals is the
 // root. Towards a root |G| keeps falling (by RT ln 2 per halving while the
 // root is far below the bracket, by half once it is not); across a jump it
-// stays, so eight halvings without |G| falling below its least value by half
+// stays, so four halvings without |G| falling below its least value by half
 // or by RT/4 end the search.
 Root closeInOnRoot(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, double b, double spread) {
     double least = INFINITY;
     int sinceFall = 0;
-    for (int n = 0; n < 64 && sinceFall < 8; ++n) {
+    for (int n = 0; n < 64 && sinceFall < 4; ++n) {
         const double m = a + (b - a) / 2;
         if (!(a < m && m < b)) break;
         const auto pm = G(m);
