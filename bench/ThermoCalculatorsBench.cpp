@@ -38,11 +38,13 @@ constexpr Liquid kLiquids[] = {
     {4, CompositionScale::AmountOfSubstance, 45, 27, 1000},
     // The slowest presses of a random survey of every field (the liquidus
     // survey program): traces of salt at an absurd 1e6 MPa, where the
-    // solid-composition scans crawl, and a liquid without a liquidus.
+    // solid-composition scans crawl, and liquids without a liquidus whose G
+    // jumps wherever the solid search changes branch.
     {3, CompositionScale::Mass, 2.0698972781981616e-06, 8.311664348409062e-09, 1e6},
     {3, CompositionScale::Mass, 3.4124467258454805e-06, 0.0049395609064668469, 1e6},
     {4, CompositionScale::Mass, 30.136760379539115, 26.512169453300373, 1e6},
     {4, CompositionScale::Mass, 35, 50, 25},
+    {3, CompositionScale::AmountOfSubstance, 3.418509378643444, 29.190562708831919, 590.16177074927907},
 };
 
 void BM_LiquidusFromSalinity(benchmark::State& state) {
