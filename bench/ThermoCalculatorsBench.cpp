@@ -23,10 +23,10 @@ struct Liquid {
 };
 
 // The compositions typed in the examples of the windows (mass % 20 and 10,
-// 10, 60 and 30, molality 2 and 1, as % 15 and 5) and, last, the slowest
-// liquids met in a survey of both fields at 0.1 to 1000 MPa: at 1000 MPa the
-// highest liquidus of the solid solution is not found, and the search for a
-// root that is not there runs over the widest bracket.
+// 10, 60 and 30, molality 2 and 1, as % 15 and 5), the slowest liquids met in
+// a survey of both fields at 0.1 to 1000 MPa (at 1000 MPa the highest
+// liquidus of the solid solution is not found, and the search for a root that
+// is not there runs over the widest bracket), and the slowest of every field.
 constexpr Liquid kLiquids[] = {
     {3, CompositionScale::Mass, 20, 10, 100},
     {3, CompositionScale::Mass, 10, 0, 0.1},
@@ -36,6 +36,15 @@ constexpr Liquid kLiquids[] = {
     {4, CompositionScale::AmountOfSubstance, 5, 25, 100},
     {3, CompositionScale::AmountOfSubstance, 23, 67, 1000},
     {4, CompositionScale::AmountOfSubstance, 45, 27, 1000},
+    // The slowest presses of a random survey of every field (the liquidus
+    // survey program): traces of salt at an absurd 1e6 MPa, where the
+    // solid-composition scans crawl, and liquids without a liquidus whose G
+    // jumps wherever the solid search changes branch.
+    {3, CompositionScale::Mass, 2.0698972781981616e-06, 8.311664348409062e-09, 1e6},
+    {3, CompositionScale::Mass, 3.4124467258454805e-06, 0.0049395609064668469, 1e6},
+    {4, CompositionScale::Mass, 30.136760379539115, 26.512169453300373, 1e6},
+    {4, CompositionScale::Mass, 35, 50, 25},
+    {3, CompositionScale::AmountOfSubstance, 3.418509378643444, 29.190562708831919, 590.16177074927907},
 };
 
 void BM_LiquidusFromSalinity(benchmark::State& state) {

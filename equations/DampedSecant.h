@@ -13,6 +13,7 @@
 
 #include "Globals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Globals::secant {
@@ -87,13 +88,36 @@ struct Unbounded {
 // `bounds(x, step)` returns the point after the user's bound tests, where
 // `step` is the unclamped step that carried the previous point to x (each
 // user writes its own midpoint arithmetic, since its form decides last bits).
+//
+// Two kinds of search cannot succeed in the passes left, and end as failures
+// at once, with the very result the remaining passes would give: one whose
+// point, as a pass left it, and residual are not numbers (both stay so: the
+// bounds and the residual keep a NaN), and one that has come back to the
+// state of an earlier pass (it is caught in a cycle of states already
+// tested). Neither applies where a success does not end the search.
 template <class Residual, class Bounds>
 Outcome run(const Settings& cfg, Start start, Residual&& residual, Bounds&& bounds) {
     double xp = start.xp, fp = start.fp, x = start.x, f = start.f;
     double s = (x - xp) / 2;
     bool recorded = false;
     double recordedX = 0.0;
+    // The states at the start of the last passes; s belongs to the state
+    // only where E1 doubles it.
+    constexpr int kKept = 8;
+    struct State {
+        double xp, fp, x, f, s;
+        bool operator==(const State&) const = default;
+    } kept[kKept]{};
     for (int n = 0; n < kMaxPasses; ++n) {
+        if (!cfg.continueAfterSuccess) {
+            if (n > 0 && std::isnan(x) && std::isnan(f)) break;
+            const State now{xp, fp, x, f, cfg.equalResiduals == EqualRule::E1 ? s : 0.0};
+            bool cycle = false;
+            for (int k = 0; k < std::min(n, kKept); ++k)
+                cycle = cycle || kept[k] == now;
+            if (cycle) break;
+            kept[n % kKept] = now;
+        }
         if (cfg.nonFiniteIsBound && !(std::isfinite(f) && std::isfinite(fp))) {
             if (!std::isfinite(f) && !std::isfinite(fp)) return {false, 0.0};
             if (std::isfinite(fp)) {

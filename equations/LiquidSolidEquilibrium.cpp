@@ -43,7 +43,7 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
     auto prepare = [&](double s) { return field == 3 ? F.prepare(s, 1 - s) : F.prepare(1 - s, s); };
     double Fprev = F(0, 0);
     double s = 1.0, h = -0.001, dprev = 1.0;
-    long n = 0;
+    long n = 0, firstReversal = -1;
 
     // One pass at the point sNext with its residual Fs; false when the scan
     // ends.
@@ -51,7 +51,10 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
         s = sNext;
         ++n;
         const double d = Fs - Fprev;
-        if (d * dprev < 0) h = -h / 10;
+        if (d * dprev < 0) {
+            h = -h / 10;
+            if (firstReversal < 0) firstReversal = n;
+        }
         bool end = std::fabs(h) < 1e-12;
         if (s < 0) {
             s = 0;
@@ -66,9 +69,11 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
         yieldToEventLoop();
         // Where the turning point is flat, differences of a few units in the
         // last place of F can hide a reversal, and the walk would go on at
-        // the finest step for up to 1e12 passes. A normal scan ends within
-        // about 1,010 passes.
-        return !end && n < kMaxScanPasses;
+        // the finest step for up to 1e12 passes; where F is huge (at absurd
+        // pressures) they are all 0 or one unit, and it crawls at whatever
+        // step it has reached. A normal scan ends some nine passes after its
+        // first reversal, within about 1,010 passes in all.
+        return !end && (firstReversal < 0 || n - firstReversal < kMaxFinePasses);
     };
 
     // Until the first reversal the points ahead are known (s + h, s + 2h, ...

@@ -20,7 +20,9 @@ double iceSurface(double T, double r) {
 
 // The three salt surfaces give the amount-of-substance % of H2O as
 // polynomials in t (degC) and the salt ratio; odd powers of a negative t stay
-// negative (std::pow with whole exponents).
+// negative (std::pow with whole exponents). Which powers are products and
+// which come from pow is part of the fits as published and decides last bits
+// that the searches on these surfaces are sensitive to: keep each as it is.
 double hydrohaliteSurface(double t, double r) {
     return (84.289 + 5.8318 * r) + ((0.10814 + -0.43499 * r) + 0.27882 * r * r) * t +
            ((-0.011262 + 0.023776 * r) + -0.01173 * r * r) * t * t;
@@ -45,7 +47,7 @@ double sylviteSurface(double t, double y) {
     const double d3 = -7.1777e-07 + 3.5629e-07 * y;
     const double d4 = 1.0423e-10 + 3.3412e-10 * rho - 4.3135e-10 * rho * rho + 1.9585e-09 * rho * rho * rho -
                       8.5994e-10 * std::pow(rho, 4);
-    return d0 + d1 * t + d2 * t * t + d3 * t * t * t + d4 * std::pow(t, 4);
+    return d0 + d1 * t + d2 * t * t + d3 * t * t * t + d4 * t * t * t * t;
 }
 
 constexpr secant::Settings kHalfStepE1{.stepFactor = 0.5,

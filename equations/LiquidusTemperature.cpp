@@ -112,6 +112,41 @@ struct Root {
     double T, solidNaCl;
 };
 
+// Next to the liquidus against the pure main salt G grows like -RT ln(T - Tmin):
+// continuous, but so steep that a bracket of the search's tolerance does not
+// shrink it. Bisection on tells that apart from a jump: the first midpoint at
+// which G has shrunk below a hundredth of the first bracket's residuals is the
+// root. Towards a root |G| keeps falling (by RT ln 2 per halving while the
+// root is far below the bracket, by half once it is not); across a jump it
+// stays, so four halvings without |G| falling below its least value by half
+// or by RT/4 end the search.
+Root closeInOnRoot(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, double b, double spread) {
+    double least = INFINITY;
+    int sinceFall = 0;
+    for (int n = 0; n < 64 && sinceFall < 4; ++n) {
+        const double m = a + (b - a) / 2;
+        if (!(a < m && m < b)) break;
+        const auto pm = G(m);
+        yieldToEventLoop();
+        if (!G.usable(pm)) break;
+        if (std::fabs(pm.G) <= 1e-2 * spread) return {true, m, pm.solidNaCl};
+        const double g = std::fabs(pm.G);
+        if (g < least / 2 || g < least - thermo::kR * m / 4) {
+            least = g;
+            sinceFall = 0;
+        } else {
+            ++sinceFall;
+        }
+        if (oppositeSigns(pm.G, pa.G)) {
+            b = m;
+        } else {
+            a = m;
+            pa = pm;
+        }
+    }
+    return {false, 0, 0};
+}
+
 // Bisection of a sign change of G between a and b down to the liquidus
 // search's own tolerance (a half-width below 1e-8 relative).
 Root bisect(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, double b,
@@ -124,7 +159,10 @@ Root bisect(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, dou
         if (!G.usable(pm)) return {false, 0, 0};
         if (pm.G == 0 || (b - a) / 2 < 1e-8 * std::fabs(m)) {
             // A continuous G has shrunk with the bracket; a jump has not.
-            if (std::fabs(pm.G) > 1e-2 * spread) return {false, 0, 0};
+            if (std::fabs(pm.G) > 1e-2 * spread) {
+                if (oppositeSigns(pm.G, pa.G)) return closeInOnRoot(G, a, pa, m, spread);
+                return closeInOnRoot(G, m, pm, b, spread);
+            }
             return {true, m, pm.solidNaCl};
         }
         if (oppositeSigns(pm.G, pa.G)) {
@@ -138,23 +176,30 @@ Root bisect(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, dou
     return {false, 0, 0};
 }
 
-// Where G stops being usable between a (usable) and b (not), the root may lie
-// between a and that edge: close in on the edge by bisection and take the
-// first sign change met on the way.
-Root rootBeforeEdge(const LiquidusResidual& G, double a, LiquidusResidual::Point pa, double b) {
-    for (int n = 0; n < 200 && (b - a) / 2 >= 1e-8 * std::fabs(a); ++n) {
-        const double m = a + (b - a) / 2;
+// Where G stops being usable between u (usable) and the edge e (not), the
+// root may lie between u and that edge: close in on the edge by bisection and
+// take the first sign change met on the way. Towards the upper end of the
+// bracket this stops at the search's tolerance; towards the lower end, where
+// the root of a liquid with a mere trace of the second salt may lie far
+// closer to the edge than that tolerance, it goes on to adjacent doubles.
+Root rootNextToEdge(const LiquidusResidual& G, double u, LiquidusResidual::Point pu, double e,
+                    bool toAdjacentDoubles) {
+    for (int n = 0; n < 200; ++n) {
+        const double m = u + (e - u) / 2;
+        if (toAdjacentDoubles ? !(std::fmin(u, e) < m && m < std::fmax(u, e))
+                              : !(std::fabs(e - u) / 2 >= 1e-8 * std::fabs(u)))
+            break;
         const auto pm = G(m);
         yieldToEventLoop();
         if (!G.usable(pm)) {
-            b = m;
+            e = m;
         } else if (pm.G == 0) {
             return {true, m, pm.solidNaCl};
-        } else if (oppositeSigns(pa.G, pm.G)) {
-            return bisect(G, a, pa, m, pm);
+        } else if (oppositeSigns(pu.G, pm.G)) {
+            return u < m ? bisect(G, u, pu, m, pm) : bisect(G, m, pm, u, pu);
         } else {
-            a = m;
-            pa = pm;
+            u = m;
+            pu = pm;
         }
     }
     return {false, 0, 0};
@@ -163,8 +208,10 @@ Root rootBeforeEdge(const LiquidusResidual& G, double a, LiquidusResidual::Point
 // The lowest root of G in [lo, hi], from the first sign change on a grid of
 // the interval. Towards the liquidus against the pure main salt (lo) the
 // solid loses its second salt and G rises without bound, while at lo itself
-// the solid is pure and G means nothing; so the root of a ternary liquid
-// usually lies just above lo, and the grid is refined there. Above the
+// the solid is pure and G often means nothing; so the root of a ternary
+// liquid usually lies just above lo, the closer the less of the second salt
+// it holds, and the grid is refined there. Where G cannot be used at lo, a
+// negative G at the first grid point has a root below it. Above the
 // highest liquidus of the solid solution the solid search fails and G is not
 // usable either.
 Root bracketedRoot(const LiquidusResidual& G, double lo, double hi) {
@@ -185,8 +232,10 @@ Root bracketedRoot(const LiquidusResidual& G, double lo, double hi) {
                 r = {true, T, p.solidNaCl};
             else if (G.usable(prev) && oppositeSigns(prev.G, p.G))
                 r = bisect(G, Tprev, prev, T, p);
+            else if (!G.usable(prev) && Tprev == lo && p.G < 0)
+                r = rootNextToEdge(G, T, p, lo, true);
         } else if (G.usable(prev)) {
-            r = rootBeforeEdge(G, Tprev, prev, T);
+            r = rootNextToEdge(G, Tprev, prev, T, false);
         }
         Tprev = T;
         prev = p;

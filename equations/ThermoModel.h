@@ -251,9 +251,9 @@ struct MainSaltResidual {
     }
 };
 
-// The passes a solid-composition scan may take before it gives up; see
-// extremaLiqSol.
-inline constexpr long kMaxScanPasses = 10000;
+// The passes a solid-composition scan may take after its first reversal
+// before it gives up; see extremaLiqSol.
+inline constexpr long kMaxFinePasses = 300;
 
 // Extrema_liq_sol and Equality_liq_sol on a residual already set up for their
 // temperature (the liquidus searches call them many times per temperature).

@@ -12,7 +12,9 @@
 #include "Globals.h"
 #include "ui/ValStr.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -43,6 +45,37 @@ TEST(LiquidusCalc, Limits) {
     for (auto [field, massNaCl, massKCl, asNaCl, asKCl] : bad)
         EXPECT_EQ(liquidusFromSalinity(int(field), {massNaCl, massKCl, asNaCl, asKCl}, 0.1).outcome,
                   LiquidusCalculation::Outcome::OutOfRange);
+}
+
+// As a trace of the other salt goes to 0 the liquidus goes continuously to
+// that of the one-salt liquid: it lies within about 1e-6 K of the liquidus
+// against the pure main salt, where the coexisting solid is all but pure and
+// the search has least room. Traces log-spaced from 1e-6 to 2 mass %, after
+// the one-salt liquid itself, each give a liquidus between their neighbours'.
+TEST(LiquidusCalc, TracesOfTheOtherSaltApproachTheOneSaltLiquidus) {
+    for (int field : {3, 4})
+        for (double P : {0.1, 100.0})
+            for (double main : {26.5, 30.0, 35.0, 40.0}) {
+                std::vector<double> traces = {0};
+                for (int k = 0; k <= 25; ++k)
+                    traces.push_back(1e-6 * std::pow(2e6, k / 25.0));
+                std::vector<double> liquidus;
+                for (double trace : traces) {
+                    ConvertComposition(1, CompositionScale::Mass, field == 3 ? main : trace);
+                    ConvertComposition(2, CompositionScale::Mass, field == 3 ? trace : main);
+                    const auto r = liquidusFromSalinity(
+                        field, {MASSnumber[1], MASSnumber[2], ASnumber[1], ASnumber[2]}, P);
+                    if (r.outcome != LiquidusCalculation::Outcome::Found)
+                        ADD_FAILURE()
+                            << "no liquidus: " << field << " " << main << " + " << trace << " at " << P;
+                    liquidus.push_back(r.temperatureK);
+                }
+                if (std::find(liquidus.begin(), liquidus.end(), 0.0) != liquidus.end()) continue;
+                for (std::size_t i = 1; i + 1 < liquidus.size(); ++i)
+                    EXPECT_GT((liquidus[i] - liquidus[i - 1]) * (liquidus[i + 1] - liquidus[i]), 0)
+                        << field << " " << main << " + " << traces[i] << " at " << P << ": "
+                        << liquidus[i - 1] << " " << liquidus[i] << " " << liquidus[i + 1];
+            }
 }
 
 class LIquidusWindow : public testsupport::GuiTest {

@@ -79,6 +79,56 @@ TEST(FdpMirtox, FixedValues) {
     EXPECT_EQ(FDP_Mirtox(3, 0.0, 0.0), 0.0);    // no salt: ratio 0/0, the search fails
 }
 
+// The sylvite surface evaluated here on its own: the exponential terms as
+// fitted, the powers of the KCl share rho up to rho^3 and of t up to t^4 as
+// products (the coefficient first), rho^4 through pow, summed from the
+// lowest power of t.
+double sylviteWater(double T, double r) {
+    const double t = T - 273.15, y = 1 - r, rho = 1 - y;
+    const double d0 = 94.678 - 7.46512 * std::exp(-1.95722 * y) - 15.1276 * std::exp(-15.1442 * y);
+    const double d1 = -0.0668981 - 0.107838 * std::exp(-6.98181 * y);
+    const double d2 = -3.7964e-05 + 0.000346 * y - 0.00016211 * y * y;
+    const double d3 = -7.1777e-07 + 3.5629e-07 * y;
+    const double d4 = 1.0423e-10 + 3.3412e-10 * rho - 4.3135e-10 * rho * rho + 1.9585e-09 * rho * rho * rho -
+                      8.5994e-10 * std::pow(rho, 4);
+    return (d0 + d1 * t + d2 * t * t + d3 * t * t * t + d4 * t * t * t * t) / 100;
+}
+
+TEST(MolefractionH2O, SylviteSurfaceToTheLastBit) {
+    // The searches on this surface are badly conditioned where two surfaces
+    // or a surface and a segment barely cross: the last bit of x(H2O) decides
+    // whether they converge, so the surface must be the fitted polynomial
+    // exactly, not a power routine's rounding of t^4.
+    for (int i = 0; i <= 120; ++i)
+        for (int j = 0; j <= 10; ++j) {
+            const double T = 200 + 7.5 * i, r = j / 10.0;
+            EXPECT_EQ(Molefraction_H2O(4, T, r), sylviteWater(T, r)) << T << " K, r = " << r;
+        }
+}
+
+TEST(SylviteSearches, BadlyConditionedCrossings) {
+    // Found or failed as the surface's exact arithmetic decides; in these
+    // cases a ulp of x(H2O) changes the answer. The cotectic ratios are 0
+    // plus rounding: the ice + sylvite line has no liquid here.
+    const struct {
+        double T, ratio;
+    } cotectic[] = {
+        {875.62, 0.0}, {692.5, 1.3877787807822345e-17}, {820.0, 0.0}, {875.66, 0.0}, {875.3, 0.0},
+    };
+    for (const auto& c : cotectic)
+        EXPECT_EQ(Cotectic_Exact(2, c.T), c.ratio) << c.T;
+    // The segment ends on the surface's far side: the search either stops
+    // on its end or runs out of passes there.
+    const struct {
+        double T, ratio;
+    } final[] = {
+        {819.65, 0.8866}, {819.66, 0.8866}, {819.22, 0.8866}, {819.28, 0.0},
+        {819.62, 0.8866}, {819.75, 0.0},    {820.1, 0.8866},
+    };
+    for (const auto& c : final)
+        EXPECT_EQ(FinalRatio(4, c.T, 0.9513, 0.5579, 0.8866, 0), c.ratio) << c.T;
+}
+
 TEST(CotecticExact, BothSurfacesAgreeOnEachLine) {
     const struct {
         int line;
