@@ -1,7 +1,9 @@
 // Timings of one press of "calculate" in the thermodynamic liquidus and
-// solvus windows, without a window. Run by hand:
+// solvus windows, without a window, and of the isotherms that the liquidus
+// surface picture computes when it is first shown. Run by hand:
 // build/bench/thermo_calculators_bench
 #include "calculators/CompositionEntry.h"
+#include "calculators/shared/pictures/PhaseGeometry.h"
 #include "calculators/thermodynamic/LiquidusCalc.h"
 #include "calculators/thermodynamic/SolvusCalc.h"
 
@@ -10,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -79,6 +82,16 @@ BENCHMARK(BM_ThermodynamicSolvus)
     ->Args({492, 1})
     ->Args({400, 10000})
     ->Unit(benchmark::kMillisecond);
+
+// Both sets of isotherms of the liquidus surface picture: its first showing
+// waits for them, so they should take about a second at most.
+void BM_LiquidusSurfaceIsotherms(benchmark::State& state) {
+    const std::vector<double> temperaturesC{400, 500, 600, 700};
+    for (auto _ : state)
+        for (double P : {50.0, 200.0})
+            benchmark::DoNotOptimize(pictures::geometry::modelIsotherms(P, temperaturesC));
+}
+BENCHMARK(BM_LiquidusSurfaceIsotherms)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -81,8 +81,10 @@ TEST(PhaseGeometry, CompositionsConvertBothWays) {
 
 // The isotherms of the liquidus-surface diagram come from the thermodynamic
 // model at the two pressures its text names: every point lies on that
-// model's liquidus at that pressure, and the whole set takes about a second
-// at most, for it is drawn when its window first shows.
+// model's liquidus at that pressure. The set is computed when its window
+// first shows; thermo_calculators_bench times it (about 0.75 s here), and
+// the bound below only catches a computation grown out of all proportion,
+// not a slow machine.
 TEST(PhaseGeometry, ModelIsothermsLieOnTheModelLiquidusAtTheirPressure) {
     const std::vector<double> temperatures{400, 500, 600, 700};
     // Processor time of this thread, so that a busy machine does not fail it.
@@ -95,7 +97,7 @@ TEST(PhaseGeometry, ModelIsothermsLieOnTheModelLiquidusAtTheirPressure) {
     const auto at50 = modelIsotherms(50, temperatures);
     const auto at200 = modelIsotherms(200, temperatures);
     const double seconds = cpuSeconds() - start;
-    EXPECT_LT(seconds, 1.2);
+    EXPECT_LT(seconds, 5.0);
     RecordProperty("seconds", std::to_string(seconds));
 
     double largestShift = 0;
