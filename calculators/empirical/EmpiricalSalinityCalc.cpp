@@ -12,10 +12,12 @@ constexpr double kZeroCelsius = 273.15;
 // x(H2O) of hydrohalite, NaCl·2H2O.
 constexpr double kHydrohaliteWater = 0.6666666666666666;
 
-// A liquid is shown when it and its temperature are finite numbers and its
-// composition is one a liquid can have.
+// A liquid is shown when it and its temperature are finite numbers, the
+// temperature lies above absolute zero (below it the ice fit answers with its
+// failure value, which reads as pure water) and its composition is one a
+// liquid can have.
 bool shownLiquid(const EmpiricalLiquid& l, double temperatureK) {
-    return std::isfinite(temperatureK) && l.finite() && !l.impossible();
+    return std::isfinite(temperatureK) && temperatureK > 0 && l.finite() && !l.impossible();
 }
 
 SalinityPoint binaryLiquid(int fieldCode, double temperatureK, bool nacl) {

@@ -253,6 +253,10 @@ TEST_F(SalinityWindow, LessThanNoSaltIsOutOfRange) {
         {"binaryWH", {"5", "", "", ""}, eutecticNaCl + outOfRange(5) + QStringList{""}},
         {"binaryWH", {"", "150", "", ""}, eutecticNaCl + outOfRange(150) + QStringList{""}},
         {"binaryWS", {"5", "", "", ""}, eutecticKCl + outOfRange(5) + QStringList{""}},
+        // At and below absolute zero the ice fit fails, and its failure
+        // value is no salt at all.
+        {"binaryWH", {"-273.15", "", "", ""}, eutecticNaCl + outOfRange(-273.15) + QStringList{""}},
+        {"binaryWS", {"-300", "", "", ""}, eutecticKCl + outOfRange(-300) + QStringList{""}},
         {"binaryWH",
          {"0", "", "", ""},
          eutecticNaCl + column(0, liquid(1, 273.15, 1), true, false) + QStringList{""}},
