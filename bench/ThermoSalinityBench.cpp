@@ -25,7 +25,11 @@ struct SalinityCase {
 // before any search along the line; a cotectic liquid whose search meets
 // liquids without KCl (0.1 MPa, halite 50, sylvite 10 degC); and the slowest
 // press of a random survey (bench/ThermoSalinitySurvey.cpp), whose liquidus
-// searches fail over part of the line (out of range after 101 passes).
+// searches fail over part of the line (out of range after 101 passes); and
+// the slowest press of that survey at a negative pressure, where the search
+// along the line closes in on the end of a stretch of failed liquidus
+// searches by halving, each failure a full liquidus search with its
+// fallback.
 constexpr SalinityCase kSalinity[] = {
     {0.1, 350, 300},
     {0.1, 300, 350},
@@ -38,6 +42,7 @@ constexpr SalinityCase kSalinity[] = {
     {446.6, 82.1, 830.6},
     {0.1, 50, 10},
     {490.425, 402.138, 731.603},
+    {-232.109, 480.319, 26.625},
 };
 
 void BM_Salinity(benchmark::State& state) {
