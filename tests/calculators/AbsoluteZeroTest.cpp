@@ -15,7 +15,8 @@ namespace {
 // with the consolute message, far below, and minus infinity.
 const char* const kBelowZeroC[] = {"-273.15", "-273.16", "-280", "-300", "-1e6", "-1e999"};
 
-// The names of the result labels that show something, sorted.
+// The names of the result labels that show something, sorted; ResultKelvin
+// shows the typed temperature back.
 QStringList shownResults(const ui::Window& w) {
     QStringList shown;
     for (QWidget* c : w.controls()) {
