@@ -67,6 +67,17 @@ TEST_F(Navigation, EachOfTheEightChoicesShowsItsOneWindow) {
         EXPECT_TRUE(isShown(c.window)) << c.window;
 }
 
+TEST_F(Navigation, ArrowsInTheChooserChooseAndReturnOpensTheChosenCalculator) {
+    ui::Window& w = chooser();
+    w.radio("Salinity").setFocus();
+    QTest::keyClick(&w.radio("Salinity"), Qt::Key_Down);
+    EXPECT_TRUE(w.radio("Empirical").value()); // the model group keeps its choice
+    QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    testsupport::processEvents();
+    EXPECT_TRUE(isShown("EmpiricalTemperature"));
+    EXPECT_FALSE(isShown("EmpiricalSalinity"));
+}
+
 TEST_F(Navigation, AClosedCalculatorComesBackOnRequest) {
     ui::Window& w = chooser();
     choose(w, "Empirical", "AnSolvus");

@@ -159,8 +159,9 @@ TEST_F(SalinityWindow, WhatWritesNoResults) {
 }
 
 TEST_F(SalinityWindow, BinaryLiquidsAreThoseOfTheEquations) {
-    // The first ticked solid of the system counts. Past the melting of the
-    // salt the fits give more salt than liquid (at 801 degC already).
+    // The first ticked solid of the system counts. Past the melting of the salt the fits
+    // give more salt than liquid (at 801 degC already); where a solid cannot dissolve (ice
+    // above 0 degC, at or below absolute zero, a sign slip) a water fraction above 1.
     const QStringList eutecticNaCl{"251.95 K", "low value", "8.56", "23.3", "-", "-"};
     const QStringList peritectic{"273.25 K (per.)", "low value", "9.91", "26.3", "-", "-"};
     const QStringList eutecticKCl{"262.55 K", "low value", "-", "-", "5.60", "19.7"};
@@ -170,7 +171,10 @@ TEST_F(SalinityWindow, BinaryLiquidsAreThoseOfTheEquations) {
         {true, {"", "", "25", ""}, 3, 25, true},      {true, {"", "", "800", ""}, 3, 800, true},
         {true, {"", "", "801", ""}, 3, 801, false},   {true, {"1e999", "", "", ""}, 1, HUGE_VAL, false},
         {false, {"-5", "", "", "100"}, 1, -5, true},  {false, {"", "", "", "400"}, 4, 400, true},
-        {false, {"", "", "", "771"}, 4, 771, false}};
+        {false, {"", "", "", "771"}, 4, 771, false},  {true, {"5", "", "", ""}, 1, 5, false},
+        {true, {"", "150", "", ""}, 2, 150, false},   {false, {"5", "", "", ""}, 1, 5, false},
+        {true, {"0", "", "", ""}, 1, 0, true},        {true, {"-273.15", "", "", ""}, 1, -273.15, false},
+        {false, {"-300", "", "", ""}, 1, -300, false}};
     for (const auto& [nacl, temperatures, phase, celsius, shown] : kCases) {
         enter(nacl ? "binaryWH" : "binaryWS", temperatures, true);
         const Liquid e = liquid(phase, celsius + 273.15, nacl ? 1 : 0);
@@ -240,47 +244,17 @@ TEST_F(SalinityWindow, AFailedSearchShowsOutOfRangeAndNoPressure) {
     // Halite at 700 after sylvite at 655 degC: about 115 % salt.
     enter("ternaryWHS", {"", "", "700", "655"});
     EXPECT_EQ(results().mid(6, 6), outOfRange(700));
-}
-
-TEST_F(SalinityWindow, LessThanNoSaltIsOutOfRange) {
-    // Ice or a solid dissolving where it cannot (ice above 0 degC, a sign
-    // slip): the fits give a water fraction above 1. Ice at 0 degC itself
-    // leaves pure water.
-    const QStringList eutecticNaCl{"251.95 K", "low value", "8.56", "23.3", "-", "-"};
-    const QStringList eutecticKCl{"262.55 K", "low value", "-", "-", "5.60", "19.7"};
+    // Less than no salt: ice dissolving above 0 degC, a solid taking the ratio of
+    // a cotectic liquid with more salt than the whole, a final liquid from one.
     const Liquid cotectic = ternary(1, 1, -22 + 273.15, 2 + 273.15, false).cotectic;
-    const std::tuple<const char*, Temperatures, QStringList> kCases[] = {
-        {"binaryWH", {"5", "", "", ""}, eutecticNaCl + outOfRange(5) + QStringList{""}},
-        {"binaryWH", {"", "150", "", ""}, eutecticNaCl + outOfRange(150) + QStringList{""}},
-        {"binaryWS", {"5", "", "", ""}, eutecticKCl + outOfRange(5) + QStringList{""}},
-        // At and below absolute zero the ice fit fails, and its failure
-        // value is no salt at all.
-        {"binaryWH", {"-273.15", "", "", ""}, eutecticNaCl + outOfRange(-273.15) + QStringList{""}},
-        {"binaryWS", {"-300", "", "", ""}, eutecticKCl + outOfRange(-300) + QStringList{""}},
-        {"binaryWH",
-         {"0", "", "", ""},
-         eutecticNaCl + column(0, liquid(1, 273.15, 1), true, false) + QStringList{""}},
-        {"ternaryWHS",
-         {"2", "-22", "", ""},
-         column(-22, cotectic) + outOfRange(2) + QStringList{"ice (H2O)"}},
-        {"ternaryWHS",
-         {"700", "-22", "", ""},
-         column(-22, cotectic) + outOfRange(700) + QStringList{"ice (H2O)"}},
-        // Above the crest the solid would take the ratio of the cotectic
-        // liquid, which has more salt than the whole.
-        {"ternaryWHS",
-         {"", "", "700", "690"},
-         outOfRange(690) + outOfRange(700) + QStringList{"salt, x(NaCl) = out of range"}},
-        // A cotectic liquid with more salt than the whole leads to no final
-        // liquid either: its ratio would come from that liquid.
-        {"ternaryWHS",
-         {"", "900", "", "655"},
-         outOfRange(655) + outOfRange(900) + QStringList{"hydrohalite (NaCl·2H2O)"}},
-    };
-    for (const auto& [system, temperatures, expected] : kCases) {
-        enter(system, temperatures);
-        EXPECT_EQ(results(), expected) << system << " " << temperatures[0] << " " << temperatures[1];
-    }
+    enter("ternaryWHS", {"2", "-22", "", ""});
+    EXPECT_EQ(results(), column(-22, cotectic) + outOfRange(2) + QStringList{"ice (H2O)"});
+    enter("ternaryWHS", {"700", "-22", "", ""});
+    EXPECT_EQ(results(), column(-22, cotectic) + outOfRange(700) + QStringList{"ice (H2O)"});
+    enter("ternaryWHS", {"", "", "700", "690"});
+    EXPECT_EQ(results(), outOfRange(690) + outOfRange(700) + QStringList{"salt, x(NaCl) = out of range"});
+    enter("ternaryWHS", {"", "900", "", "655"});
+    EXPECT_EQ(results(), outOfRange(655) + outOfRange(900) + QStringList{"hydrohalite (NaCl\u00b72H2O)"});
 }
 
 TEST_F(SalinityWindow, JunkShowsNumbersOrItsOwnTexts) {
@@ -354,9 +328,8 @@ TEST_F(CotecticWindow, EachLineInsideAndOutsideItsRangeAndWhatEmptiesIt) {
     }
 }
 
+// Lines taken above their ends give a water fraction above 1; the solids are still shown.
 TEST_F(CotecticWindow, LessThanNoSaltIsOutOfRange) {
-    // Lines taken above their ends, where the fits give a water fraction
-    // above 1; the solids are still shown.
     for (auto [radio, celsius] : {std::pair{"IHH", 20.0}, {"IHH", 5.0}, {"ISL", 7.0}}) {
         choose(radio);
         type(ui::Str(celsius));

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 using enum ui::Kind;
@@ -137,24 +139,19 @@ TEST_F(GuiTest, RadioGroupsAndCheckBoxes) {
 TEST_F(GuiTest, ArrowKeysMoveTheChoiceWithinItsGroupAndSpaceChooses) {
     Probe& w = probe();
     click(w.radio("a1"));
-    QTest::keyClick(&w.radio("a1"), Qt::Key_Down);
-    EXPECT_TRUE(w.radio("a2").value());
-    EXPECT_FALSE(w.radio("a1").value());
-    EXPECT_EQ(w.focusWidget(), &w.radio("a2"));
-    QTest::keyClick(&w.radio("a2"), Qt::Key_Right); // round to the first, never into the next group
-    EXPECT_TRUE(w.radio("a1").value());
-    QTest::keyClick(&w.radio("a1"), Qt::Key_Left);
-    QTest::keyClick(&w.radio("a2"), Qt::Key_Up);
-    EXPECT_TRUE(w.radio("a1").value());
-    EXPECT_FALSE(w.radio("a2").value());
-    EXPECT_TRUE(w.radio("b1").value()); // the other group keeps its choice
-    QTest::keyClick(&w.radio("b1"), Qt::Key_Up);
-    EXPECT_TRUE(w.radio("b2").value());
-    EXPECT_FALSE(w.radio("b1").value());
-    QTest::keyClick(&w.radio("b1"), Qt::Key_Space);
-    EXPECT_TRUE(w.radio("b1").value());
-    EXPECT_FALSE(w.radio("b2").value());
-    EXPECT_TRUE(w.radio("a1").value());
+    // The key, the radio it is pressed on, then the radios on and the one with the
+    // focus: round at either end, never into the next group.
+    const std::tuple<Qt::Key, const char*, const char*> kSteps[] = {
+        {Qt::Key_Down, "a1", "a2 b1 a2"}, {Qt::Key_Right, "a2", "a1 b1 a1"},
+        {Qt::Key_Left, "a1", "a2 b1 a2"}, {Qt::Key_Up, "a2", "a1 b1 a1"},
+        {Qt::Key_Up, "b1", "a1 b2 b2"},   {Qt::Key_Space, "b1", "a1 b1 b2"}};
+    for (const auto& [key, on, expected] : kSteps) {
+        QTest::keyClick(&w.radio(on), key);
+        QStringList now;
+        for (const char* r : {"a1", "a2", "b1", "b2"})
+            if (w.radio(r).value()) now << r;
+        EXPECT_EQ(now.join(" ") + " " + w.focusWidget()->objectName(), expected) << on;
+    }
     // Each move raises the Action of the button it chooses.
     EXPECT_EQ(w.log, QStringList({"a1", "a2", "a1", "a2", "a1"}));
 }
