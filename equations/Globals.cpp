@@ -18,4 +18,10 @@ void yieldToEventLoop() {
     if (currentHook) currentHook();
 }
 
+void yieldToEventLoop(long passes) {
+    if (currentHook)
+        for (long i = 0; i < passes; ++i)
+            currentHook();
+}
+
 } // namespace Globals

@@ -44,6 +44,9 @@ extern double Mnumber[4];    // mol per kg H2O
 using YieldHook = void (*)();
 void setYieldHook(YieldHook hook);
 void yieldToEventLoop();
+// The same for a number of passes at once (a scan that passes over a
+// stretch it has no need to compute still yields once per pass).
+void yieldToEventLoop(long passes);
 
 // ---------------------------------------------------------------------------
 // Cubic solver: roots of x^3 + a x^2 + b x + c = 0.

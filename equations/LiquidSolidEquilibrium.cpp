@@ -4,6 +4,7 @@
 #include "Globals.h"
 #include "ThermoModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Globals {
@@ -33,6 +34,72 @@ const CoarseWalk& coarseWalk() {
     static const CoarseWalk walk;
     return walk;
 }
+
+// A proof that every residual difference of the coarse walk over a stretch
+// comes out positive as computed, so that no reversal can be met there,
+// without computing the residuals.
+//
+// Along the walk F(s) = C - RT sigma(s), sigma = ln s + ln gamma(s) of the
+// main salt at its fraction s in the solid. In Guggenheim's quasi-chemical
+// approximation ln gamma = (z/2) f ln R(phi), phi the main salt's surface
+// fraction, R = (beta - 1 + 2 phi)/(phi (beta + 1)), beta^2 =
+// 1 + 4 phi (1 - phi)(eta - 1), eta = exp(2W/(zRT)); and d ln R/d phi =
+// (1 - beta)/(beta phi), d phi/ds = phi (1 - phi)/(s (1 - s)), so that
+//     sigma'(s) = (1/s) [1 - 3 f (beta - 1)(1 - phi)/(beta (1 - s))].
+// With eta > 1 each factor of the bracket takes its worst value on the
+// stretch at one of its ends (beta is largest where phi is nearest 1/2), and
+// by the mean value theorem each step of at least 0.000999 raises the
+// residual by RT 0.000999 sigma'. That is compared with a bound on the
+// rounding of the computed residuals: each of the twenty-odd operations
+// errs by at most a unit in the last place of quantities bounded by |C|, RT
+// ln s, RT ln gamma (ln R lies between 0 and ln eta) and, where beta - 1
+// cancels, RT (z/2) f / phi; a factor of 1024 over that leaves a wide margin.
+// Near a consolute point sigma' nearly vanishes, the proof fails and the
+// walk computes every point.
+class RiseProof {
+public:
+    RiseProof(int field, const MainSaltResidual& F, const CoarseWalk& walk)
+        : walk_(walk), solid_(F.solid), C_(F.meltingPlusLiquid), RT_(F.RT),
+          f_(field == 3 ? F.solid.q : F.solid.invQ), mainIsNaCl_(field == 3) {
+        const double ome = solid_.oneMinusExp;
+        usable_ = F.index >= 0 && std::isfinite(C_) && RT_ > 0 && RT_ < 1e12 && ome < 0 && ome > -1e300 &&
+                  f_ > 0 && f_ < 100;
+        if (usable_) lnGammaMax_ = SolidModel::kZ / 2 * f_ * std::log(1 - ome);
+    }
+
+    // Whether every difference from the walk's point k0 down to its point k1
+    // (k0 < k1) comes out positive.
+    bool covers(long k0, long k1) const {
+        if (!usable_ || k1 >= CoarseWalk::kPoints) return false;
+        const double sHi = walk_.point[k0], sLo = walk_.point[k1];
+        if (!(sLo >= 0.01 && sHi < 1 && sLo < sHi)) return false;
+        const double phiLo = mainSurface(sLo), phiHi = mainSurface(sHi);
+        const double mixMax =
+            phiLo <= 0.5 && 0.5 <= phiHi ? 0.25 : std::max(phiLo * (1 - phiLo), phiHi * (1 - phiHi));
+        const double betaMax = std::sqrt(1 - 4 * mixMax * solid_.oneMinusExp);
+        const double worst = SolidModel::kZ / 2 * f_ * (1 - 1 / betaMax) * (1 - phiLo) / (1 - sHi);
+        const double gap = 1 - worst * (1 + 1e-6) - 1e-9;
+        if (!(gap > 0)) return false;
+        const double leastRise = RT_ * (0.000999 * gap / sHi);
+        const double scale = std::fabs(C_) + RT_ * (1 - walk_.logPoint[k1] + lnGammaMax_ +
+                                                    SolidModel::kZ / 2 * f_ * (12 + 7 / phiLo));
+        return leastRise > 2 * (1024 * 0x1p-53 * scale);
+    }
+
+private:
+    double mainSurface(double s) const {
+        const double main = mainIsNaCl_ ? s * solid_.q : s * solid_.invQ;
+        const double other = mainIsNaCl_ ? (1 - s) * solid_.invQ : (1 - s) * solid_.q;
+        return main / (main + other);
+    }
+
+    const CoarseWalk& walk_;
+    const SolidModel& solid_;
+    double C_, RT_, f_;
+    bool mainIsNaCl_;
+    bool usable_ = false;
+    double lnGammaMax_ = 0;
+};
 
 } // namespace
 
@@ -82,22 +149,56 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
     // Every pass sees exactly the point and residual of a pass-by-pass walk.
     constexpr int kMaxBlock = 32;
     const CoarseWalk& walk = coarseWalk();
+    const RiseProof proof(field, F, walk);
+    long leap = 4;
     double points[kMaxBlock], solNaCl[kMaxBlock], solKCl[kMaxBlock], residuals[kMaxBlock];
     SolidModel::Term terms[kMaxBlock];
     for (int block = 4;; block = block < kMaxBlock ? 2 * block : kMaxBlock) {
+        // A stretch of the walk proved to rise is passed over: its passes
+        // are counted (and yield) but only its last two points are computed,
+        // which leaves the scan exactly where the walk would be.
+        if (h == -0.001 && dprev > 0 && n >= 1 && n < CoarseWalk::kPoints && walk.point[n] == s) {
+            // Each provable stretch about doubles the distance from the pure
+            // salt: try twice the last one first. Stretches join without
+            // computing a point between them.
+            long k1 = n;
+            for (;;) {
+                long next = 0;
+                for (long m = std::min(2 * leap, 512L); m >= 8 && next == 0; m /= 2)
+                    if (proof.covers(k1, k1 + m)) next = k1 + m;
+                if (next == 0) break;
+                leap = next - k1;
+                k1 = next;
+            }
+            if (k1 == n) {
+                leap = 4;
+            } else {
+                const double Fbefore =
+                    F.finish(walk.point[k1 - 1], walk.logPoint[k1 - 1], prepare(walk.point[k1 - 1]).term);
+                const double Fend = F.finish(walk.point[k1], walk.logPoint[k1], prepare(walk.point[k1]).term);
+                yieldToEventLoop(k1 - 1 - n);
+                n = k1 - 1;
+                s = walk.point[k1 - 1];
+                Fprev = Fbefore;
+                dprev = 1.0; // its own difference is positive
+                if (!pass(walk.point[k1], Fend)) return field == 3 ? s : 1 - s;
+            }
+        }
         const double step = h;
         double ahead = s;
-        for (int i = 0; i < block; ++i) {
+        int size = block; // a point below 0 is the last the scan can pass
+        for (int i = 0; i < size; ++i) {
             ahead = ahead + step;
             points[i] = ahead;
             solNaCl[i] = field == 3 ? ahead : 1 - ahead;
             solKCl[i] = field == 3 ? 1 - ahead : ahead;
+            if (ahead < 0) size = i + 1;
         }
         if (F.index == 0)
-            F.solid.terms<1>(solNaCl, solKCl, terms, block);
+            F.solid.terms<1>(solNaCl, solKCl, terms, size);
         else
-            F.solid.terms<2>(solNaCl, solKCl, terms, block);
-        for (int i = 0; i < block; ++i) {
+            F.solid.terms<2>(solNaCl, solKCl, terms, size);
+        for (int i = 0; i < size; ++i) {
             const double fraction = points[i]; // of the main salt, in either field
             const long k = n + 1 + i;
             double logFraction = 0.0;
@@ -107,7 +208,7 @@ double extremaLiqSol(int field, const MainSaltResidual& F) {
                 logFraction = std::log(fraction);
             residuals[i] = F.finish(fraction, logFraction, terms[i]);
         }
-        for (int i = 0; i < block; ++i) {
+        for (int i = 0; i < size; ++i) {
             if (!pass(points[i], residuals[i])) return field == 3 ? s : 1 - s;
             if (h != step) break;
         }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 using namespace Globals;
 
@@ -65,6 +67,90 @@ TEST(ExtremaLiqSol, FlatExtremumEnds) {
         const double e = Extrema_liq_sol(field, 0.1, 0.05, 300, 1e6);
         EXPECT_LE(passes - (1 - (field == 3 ? e : 1 - e)) / 0.001, 305) << field;
     }
+}
+
+// The scan as a walk that computes every point, through the public residual.
+struct Walk {
+    double turningPoint;
+    long passes;
+};
+
+Walk walkEveryPoint(int field, double xNaCl, double xKCl, double T, double P) {
+    auto F = [&](double s) {
+        const SolidComposition solid = field == 3 ? SolidComposition{s, 1 - s} : SolidComposition{1 - s, s};
+        return Function1_Zero_Energy(field, {xNaCl, xKCl}, solid, T, P);
+    };
+    double Fprev = Function1_Zero_Energy(field, {xNaCl, xKCl}, {0, 0}, T, P);
+    double s = 1.0, h = -0.001, dprev = 1.0;
+    long n = 0, firstReversal = -1;
+    for (;;) {
+        s = s + h;
+        const double Fs = F(s), d = Fs - Fprev;
+        ++n;
+        if (d * dprev < 0) {
+            h = -h / 10;
+            if (firstReversal < 0) firstReversal = n;
+        }
+        bool end = std::fabs(h) < 1e-12;
+        if (s < 0 || s > 1) {
+            s = s < 0 ? 0 : 1;
+            end = true;
+        }
+        Fprev = Fs;
+        dprev = d;
+        if (end || (firstReversal >= 0 && n - firstReversal >= 300)) break;
+    }
+    return {field == 3 ? s : 1 - s, n};
+}
+
+TEST(ExtremaLiqSol, PassesOverNoTurningPoint) {
+    // Where the solid solution certainly has no turning point the scan leaps
+    // over whole stretches of its walk; it must end where a walk that
+    // computes every point ends, after as many passes. Random solids from
+    // far below to far above the consolute point, and close around it at
+    // each pressure, where the proof must give way to computing.
+    std::uint64_t state = 88172645463325252u;
+    auto uniform = [&](double lo, double hi) {
+        state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+        return lo + (hi - lo) * static_cast<double>(state >> 11) / 9007199254740992.0;
+    };
+    int differ = 0, nearConsolute = 0;
+    for (int i = 0; i < 1500; ++i) {
+        const int field = i % 2 == 0 ? 3 : 4;
+        const double pick = uniform(0, 1);
+        const double P = pick < 0.1   ? uniform(-500, 0)
+                         : pick < 0.2 ? std::pow(10, uniform(2.7, 6))
+                                      : uniform(0.1, 500);
+        const double xNaCl = uniform(0, 0.7), xKCl = uniform(0, 0.99 - xNaCl);
+        std::vector<double> temperatures{uniform(250, 1550)};
+        if (i % 10 == 0) {
+            // The consolute temperature: the highest at which the walk turns.
+            auto turns = [&](double T) {
+                const double e = walkEveryPoint(field, 0.1, 0.1, T, P).turningPoint;
+                return e != 0 && e != 1;
+            };
+            double lo = 250, hi = 3000;
+            if (turns(lo) && !turns(hi)) {
+                for (int b = 0; b < 50; ++b)
+                    (turns((lo + hi) / 2) ? lo : hi) = (lo + hi) / 2;
+                for (double offset : {-10.0, -0.1, -1e-4, 1e-6, 1e-3, 0.03, 1.0, 30.0})
+                    temperatures.push_back(hi + offset * uniform(0.5, 1.5));
+                ++nearConsolute;
+            }
+        }
+        for (double T : temperatures) {
+            const Walk expected = walkEveryPoint(field, xNaCl, xKCl, T, P);
+            PassCounter counter;
+            const double e = Extrema_liq_sol(field, xNaCl, xKCl, T, P);
+            if (e != expected.turningPoint || passes != expected.passes) {
+                ADD_FAILURE() << "field " << field << ", x " << xNaCl << " " << xKCl << ", " << T << " K, "
+                              << P << " MPa: " << e << " after " << passes << " passes, not "
+                              << expected.turningPoint << " after " << expected.passes;
+                if (++differ > 10) return;
+            }
+        }
+    }
+    EXPECT_GT(nearConsolute, 100);
 }
 
 TEST(EqualityLiqSol, SolidInEquilibriumForTheMainSalt) {
