@@ -339,7 +339,7 @@ void surveyDissolution() {
 // No argument: the survey. A number n: n random presses of the liquidus
 // window alone.
 int main(int argc, char** argv) {
-    Globals::setYieldHook([] { ++passes; });
+    Globals::setYieldHook([](long n) { passes += n; });
     if (argc > 1) {
         timeLiquidus(std::atoi(argv[1]));
         return 0;

@@ -15,13 +15,11 @@ void setYieldHook(YieldHook hook) {
 }
 
 void yieldToEventLoop() {
-    if (currentHook) currentHook();
+    if (currentHook) currentHook(1);
 }
 
 void yieldToEventLoop(long passes) {
-    if (currentHook)
-        for (long i = 0; i < passes; ++i)
-            currentHook();
+    if (currentHook && passes > 0) currentHook(passes);
 }
 
 } // namespace Globals

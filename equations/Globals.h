@@ -38,14 +38,14 @@ extern double ASnumber[4];   // amount-of-substance %
 extern double Mnumber[4];    // mol per kg H2O
 
 // ---------------------------------------------------------------------------
-// Yield hook. Every pass of every search and scan calls it once so that the
-// application can keep its windows painted during a long calculation. The
-// library never installs one itself; the default does nothing.
-using YieldHook = void (*)();
+// Yield hook. Every pass of every search and scan calls it so that the
+// application can keep its windows painted during a long calculation; it is
+// told how many passes were made since the last call (1 but where a scan
+// passes over a stretch it has no need to compute). The library never
+// installs one itself; the default does nothing.
+using YieldHook = void (*)(long passes);
 void setYieldHook(YieldHook hook);
 void yieldToEventLoop();
-// The same for a number of passes at once (a scan that passes over a
-// stretch it has no need to compute still yields once per pass).
 void yieldToEventLoop(long passes);
 
 // ---------------------------------------------------------------------------

@@ -9,7 +9,8 @@ namespace ui {
 void installYieldHook();
 void removeYieldHook();
 
-// The yield itself (what the library calls once per pass of a search).
-void yieldToWindows();
+// The yield itself (what the library calls on every pass of a search, with
+// the number of passes since its last call).
+void yieldToWindows(long passes);
 
 } // namespace ui

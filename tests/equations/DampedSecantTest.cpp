@@ -95,7 +95,7 @@ TEST(DampedSecant, PassBudgetDivergenceAndYield) {
     // A point and residual that are not numbers stay so, and no pass could
     // succeed: the search ends once a pass has left its point NaN, after one
     // pass (with its yield) instead of 101.
-    Globals::setYieldHook([] { ++yields; });
+    Globals::setYieldHook([](long n) { yields += n; });
     EXPECT_FALSE(search(kHalfE1, 1, 2, [](double) { return std::nan(""); }).converged);
     Globals::setYieldHook(nullptr);
     EXPECT_EQ(calls, 3);

@@ -17,7 +17,7 @@ long passes = 0;
 // Counts the passes of the scans and searches run in its scope.
 struct PassCounter {
     PassCounter() {
-        passes = 0, setYieldHook([] { ++passes; });
+        passes = 0, setYieldHook([](long n) { passes += n; });
     }
     ~PassCounter() { setYieldHook(nullptr); }
 };

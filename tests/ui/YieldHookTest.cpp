@@ -21,18 +21,23 @@ void waitPastInterval() {
     QThread::msleep(25);
 }
 
+// The hook looks at the clock on every 256th pass only.
+void passes(int n) {
+    for (int i = 0; i < n; ++i)
+        Globals::yieldToEventLoop();
+}
+
 TEST_F(GuiTest, StartUpInstallsAThrottledYield) {
     done = 0;
     waitPastInterval();
-    Globals::yieldToEventLoop();
+    passes(256);
     postWork();
-    // A search calls the hook on every pass; right after a yield the next
-    // calls return at once.
-    for (int i = 0; i < 100; ++i)
-        Globals::yieldToEventLoop();
+    // A search calls the hook on every pass; within the interval after a
+    // yield the calls return at once.
+    passes(2000);
     EXPECT_EQ(done, 0);
     waitPastInterval();
-    Globals::yieldToEventLoop();
+    passes(256);
     EXPECT_EQ(done, 1);
 }
 
