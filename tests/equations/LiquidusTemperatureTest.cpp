@@ -12,12 +12,14 @@ namespace {
 
 constexpr double C = 273.15;
 
-long passes = 0;
+long passes = 0, yields = 0;
 
-// Counts the passes of the scans and searches run in its scope.
+// Counts the passes of the scans and searches run in its scope, and the
+// yields that report them.
 struct PassCounter {
     PassCounter() {
-        passes = 0, setYieldHook([](long n) { passes += n; });
+        passes = 0, yields = 0;
+        setYieldHook([](long n) { passes += n, ++yields; });
     }
     ~PassCounter() { setYieldHook(nullptr); }
 };
@@ -114,6 +116,14 @@ TEST(ExtremaLiqSol, PassesOverNoTurningPoint) {
         state ^= state << 13, state ^= state >> 7, state ^= state << 17;
         return lo + (hi - lo) * static_cast<double>(state >> 11) / 9007199254740992.0;
     };
+    // Well above it the whole walk of 1,000 passes computes a few dozen
+    // points, and reports the stretches between them in one yield each.
+    for (auto [field, T, P] : {std::tuple{3, 800.0, 0.1}, {4, 1000.0, 490.0}, {3, 950.0, -232.0}}) {
+        PassCounter counter;
+        EXPECT_EQ(Extrema_liq_sol(field, 0.17, 0.54, T, P), field == 3 ? 0.0 : 1.0);
+        EXPECT_EQ(passes, 1000);
+        EXPECT_LT(yields, 60) << T << " K, " << P << " MPa";
+    }
     int differ = 0, nearConsolute = 0;
     for (int i = 0; i < 1500; ++i) {
         const int field = i % 2 == 0 ? 3 : 4;
