@@ -40,7 +40,7 @@ extern double Mnumber[4];    // mol per kg H2O
 // ---------------------------------------------------------------------------
 // Yield hook. Every pass of every search and scan calls it so that the
 // application can keep its windows painted during a long calculation; it is
-// told how many passes were made since the last call (1 but where a scan
+// told how many passes were made since the last call (1, except where a scan
 // passes over a stretch it has no need to compute). The library never
 // installs one itself; the default does nothing.
 using YieldHook = void (*)(long passes);

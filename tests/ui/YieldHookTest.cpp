@@ -21,7 +21,7 @@ void waitPastInterval() {
     QThread::msleep(25);
 }
 
-// The hook looks at the clock on every 256th pass only.
+// The hook looks at the clock once every 256 passes.
 void passes(int n) {
     for (int i = 0; i < n; ++i)
         Globals::yieldToEventLoop();
